@@ -1,0 +1,565 @@
+#include "multi_option.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <cmath>
+
+#include "control_host.h"
+#include "input_codes.h"
+#include "message_box.h"
+#include "message_table.h"
+#include "numbered_error.h"
+#include "option_button.h"
+#include "property_bag.h"
+
+using namespace tavimor;
+
+namespace {
+
+const MessageRow kMessages[] = {
+    {4001, "1以上の数値を入力して下さい", "Enter not less than 1."},
+    {4002, "0以上の値を入力して下さい", "Enter not less than 0."},
+    {4003, "(オプションの数-1) 以下の値を入力して下さい",
+     "Enter below (number of optionbuttons - 1)."},
+};
+
+constexpr OleColor kDefaultBackColor = kSysButtonFace;
+constexpr OleColor kDefaultForeColor = kSysButtonText;
+
+// A whole twip from a held position: halves to even.
+qint32 RoundTwips(float twips) {
+    const double rounded = std::nearbyint(static_cast<double>(twips));
+    if (!(rounded > -2147483648.5)) {
+        return INT32_MIN;
+    }
+    return rounded > 2147483647.0 ? INT32_MAX : static_cast<qint32>(rounded);
+}
+
+}  // namespace
+
+MultiOption::MultiOption(ControlHost *host, QWidget *parent)
+    : QWidget(parent),
+      m_host(host != nullptr ? host : ControlHost::Default()),
+      frameContainer(new QGroupBox(this)),
+      m_group(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("MultiOption"));
+    frameContainer->setObjectName(QStringLiteral("frameContainer"));
+    frameContainer->setFont(m_host->AmbientFont());
+    SetBackColor(frameContainer, kDefaultBackColor);
+    SetForeColor(frameContainer, kDefaultForeColor);
+    frameContainer->installEventFilter(this);
+    m_group->setExclusive(true);
+
+    QRadioButton *first = CreateOption(0);
+    first->setFont(m_host->AmbientFont());
+    SetBackColor(first, kDefaultBackColor);
+    SetForeColor(first, kDefaultForeColor);
+    m_optionGeometry[0] = {120, 240, 1335, 255};
+    PlaceOption(0);
+    first->show();
+    resize(TwipsToPixels(1455), TwipsToPixels(1215));
+}
+
+QRadioButton *MultiOption::CreateOption(int index) {
+    auto *button = new OptionButton(frameContainer);
+    button->setObjectName(QStringLiteral("optChildOption%1").arg(index));
+    button->setAutoExclusive(false);
+    m_group->addButton(button, index);
+    connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            emit Change();
+        }
+    });
+    optChildOption.push_back(button);
+    m_optionGeometry.push_back({});
+    return button;
+}
+
+void MultiOption::PlaceOption(int index) {
+    const OptionGeometry &g = m_optionGeometry[static_cast<std::size_t>(index)];
+    optChildOption[static_cast<std::size_t>(index)]->setGeometry(
+        TwipsRect(g.Left, g.Top, g.Width, g.Height));
+}
+
+QRadioButton *MultiOption::Option(int index) const {
+    if (index < 0 || index >= OptionCount()) {
+        return nullptr;
+    }
+    return optChildOption[static_cast<std::size_t>(index)];
+}
+
+MultiOption::OptionGeometry MultiOption::OptionPlace(int index) const {
+    if (index < 0 || index >= OptionCount()) {
+        return {};
+    }
+    return m_optionGeometry[static_cast<std::size_t>(index)];
+}
+
+QString MultiOption::GetMessage(short number) const {
+    return LookupMessage(kMessages, number, m_host->LocaleID());
+}
+
+void MultiOption::Notify(const char *property) {
+    m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
+}
+
+void MultiOption::ShowMessage(short number) {
+    MsgBox(GetMessage(number), kMsgBoxCritical, GetMessage(102));
+}
+
+void MultiOption::DeselectAll() {
+    m_group->setExclusive(false);
+    for (QRadioButton *button : optChildOption) {
+        button->setChecked(false);
+    }
+    m_group->setExclusive(true);
+}
+
+void MultiOption::SelectOption(int index) {
+    if (index < 0 || index >= OptionCount()) {
+        throw NumberedError(NumberedError::kElementDoesNotExist);
+    }
+    optChildOption[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+// ---- methods ----
+
+void MultiOption::Cls() {
+    DeselectAll();
+}
+
+void MultiOption::Refresh() {
+    repaint();
+}
+
+void MultiOption::Store() {
+    m_StoredValue = Value();
+}
+
+void MultiOption::Restore() {
+    if (m_StoredValue) {
+        setValue(*m_StoredValue);
+    }
+}
+
+void MultiOption::RestoreDefault() {
+    setValue(m_DefaultValue);
+}
+
+// ---- properties ----
+
+quint32 MultiOption::BackColor() const {
+    return BackColorOf(frameContainer, kDefaultBackColor);
+}
+
+void MultiOption::setBackColor(quint32 colour) {
+    SetBackColor(frameContainer, colour);
+    Notify("BackColor");
+    Refresh();
+}
+
+void MultiOption::setBorderStyle(qint32 style) {
+    if (style < -32768 || style > 32767) {
+        throw NumberedError(NumberedError::kOverflow);
+    }
+    m_borderStyle = static_cast<qint16>(style);
+    frameContainer->setFlat(m_borderStyle == 0);
+    Notify("BorderStyle");
+    Refresh();
+}
+
+QString MultiOption::Caption() const {
+    return frameContainer->title();
+}
+
+void MultiOption::setCaption(const QString &caption) {
+    frameContainer->setTitle(caption);
+    Notify("Caption");
+}
+
+quint32 MultiOption::CaptionColor() const {
+    return ForeColorOf(frameContainer, kDefaultForeColor);
+}
+
+void MultiOption::setCaptionColor(quint32 colour) {
+    SetForeColor(frameContainer, colour);
+    Notify("CaptionColor");
+    Refresh();
+}
+
+QFont MultiOption::CaptionFont() const {
+    return frameContainer->font();
+}
+
+void MultiOption::setCaptionFont(const QFont &font) {
+    frameContainer->setFont(font);
+    Notify("CaptionFont");
+    Refresh();
+}
+
+void MultiOption::setDefaultValue(qint16 value) {
+    if (m_host->UserMode()) {
+        throw NumberedError(NumberedError::kCannotSetAtRunTime);
+    }
+    if (value < -1) {
+        ShowMessage(4002);
+        return;
+    }
+    if (value > m_OptionNum - 1) {
+        ShowMessage(4003);
+        return;
+    }
+    m_DefaultValue = value;
+    if (value == -1) {
+        DeselectAll();
+    }
+    Notify("DefaultValue");
+    setValue(m_DefaultValue);
+}
+
+bool MultiOption::Enabled() const {
+    return frameContainer->isEnabledTo(this);
+}
+
+void MultiOption::setEnabled(bool enabled) {
+    frameContainer->setEnabled(enabled);
+    Notify("Enabled");
+    for (QRadioButton *button : optChildOption) {
+        button->setEnabled(enabled);
+    }
+}
+
+void MultiOption::setHoriSpace(qint32 space) {
+    m_HoriSpace = space;
+    RebuildOptions();
+    Notify("HoriSpace");
+}
+
+void MultiOption::setKeyName(const QString &name) {
+    m_KeyName = name;
+    Notify("KeyName");
+}
+
+quint32 MultiOption::OptionBackColor() const {
+    return BackColorOf(optChildOption[0], kDefaultBackColor);
+}
+
+void MultiOption::setOptionBackColor(quint32 colour) {
+    for (QRadioButton *button : optChildOption) {
+        SetBackColor(button, colour);
+    }
+    Notify("OptionBackColor");
+    Refresh();
+}
+
+void MultiOption::setOptionCaptions(const QString &captions) {
+    m_OptionCaptions = captions;
+    Notify("OptionCaptions");
+    RebuildOptions();
+}
+
+QFont MultiOption::OptionFont() const {
+    return optChildOption[0]->font();
+}
+
+void MultiOption::setOptionFont(const QFont &font) {
+    for (QRadioButton *button : optChildOption) {
+        button->setFont(font);
+    }
+    Notify("OptionFont");
+    Refresh();
+}
+
+quint32 MultiOption::OptionForeColor() const {
+    return ForeColorOf(optChildOption[0], kDefaultForeColor);
+}
+
+void MultiOption::setOptionForeColor(quint32 colour) {
+    for (QRadioButton *button : optChildOption) {
+        SetForeColor(button, colour);
+    }
+    Notify("OptionForeColor");
+    Refresh();
+}
+
+void MultiOption::setOptionHeight(qint32 height) {
+    m_OptionHeight = height;
+    Notify("OptionHeight");
+    RebuildOptions();
+}
+
+qint32 MultiOption::OptionLeft() const {
+    return RoundTwips(m_optionGeometry[0].Left);
+}
+
+void MultiOption::setOptionLeft(qint32 left) {
+    m_optionGeometry[0].Left = static_cast<float>(left);
+    PlaceOption(0);
+    Notify("OptionLeft");
+    RebuildOptions();
+}
+
+void MultiOption::setOptionNum(qint16 count) {
+    if (count < 1) {
+        ShowMessage(4001);
+        return;
+    }
+    m_OptionNum = count;
+    RebuildOptions();
+    Notify("OptionNum");
+}
+
+void MultiOption::setOptionNumPerLine(qint16 count) {
+    if (count < 1) {
+        ShowMessage(4001);
+        return;
+    }
+    m_OptionNumPerLine = count;
+    RebuildOptions();
+    Notify("OptionNumPerLine");
+}
+
+qint32 MultiOption::OptionTop() const {
+    return RoundTwips(m_optionGeometry[0].Top);
+}
+
+void MultiOption::setOptionTop(qint32 top) {
+    m_optionGeometry[0].Top = static_cast<float>(top);
+    PlaceOption(0);
+    Notify("OptionTop");
+    RebuildOptions();
+}
+
+void MultiOption::setOptionWidth(qint32 width) {
+    m_OptionWidth = width;
+    Notify("OptionWidth");
+    RebuildOptions();
+}
+
+void MultiOption::setSectionName(const QString &name) {
+    m_SectionName = name;
+    Notify("SectionName");
+}
+
+qint16 MultiOption::Value() const {
+    for (std::size_t i = 0; i < optChildOption.size(); ++i) {
+        if (optChildOption[i]->isChecked()) {
+            return static_cast<qint16>(i);
+        }
+    }
+    return -1;
+}
+
+void MultiOption::setValue(qint16 value) {
+    if (value >= 0) {
+        SelectOption(value);
+    } else if (value == -1) {
+        DeselectAll();
+    }
+    Notify("Value");
+}
+
+void MultiOption::setVartSpace(qint32 space) {
+    m_VartSpace = space;
+    Notify("VartSpace");
+    RebuildOptions();
+}
+
+// ---- layout ----
+
+void MultiOption::SplitOptionCaptions() {
+    m_CaptionList = QStringList{QString()};
+    for (const QChar c : m_OptionCaptions) {
+        if (c == QLatin1Char('|')) {
+            if (!m_CaptionList.last().isEmpty()) {
+                m_CaptionList.append(QString());
+            }
+        } else {
+            m_CaptionList.last().append(c);
+        }
+    }
+    optChildOption[0]->setText(m_CaptionList[0]);
+}
+
+void MultiOption::RebuildOptions() {
+    SplitOptionCaptions();
+
+    // A stored count below 1 still leaves button 0, which is never destroyed.
+    const int wanted = std::max<int>(m_OptionNum, 1);
+    while (OptionCount() > wanted) {
+        QRadioButton *button = optChildOption.back();
+        m_group->removeButton(button);
+        optChildOption.pop_back();
+        m_optionGeometry.pop_back();
+        delete button;
+    }
+    QRadioButton *first = optChildOption[0];
+    for (int i = OptionCount(); i < wanted; ++i) {
+        QRadioButton *button = CreateOption(i);
+        button->hide();
+        button->setPalette(first->palette());
+        button->setAutoFillBackground(first->autoFillBackground());
+        button->setProperty("tavimorBackColor", first->property("tavimorBackColor"));
+        button->setProperty("tavimorForeColor", first->property("tavimorForeColor"));
+        button->setFont(first->font());
+        button->setEnabled(first->isEnabledTo(frameContainer));
+        m_optionGeometry.back() = m_optionGeometry[0];
+        PlaceOption(i);
+    }
+
+    while (m_CaptionList.size() <= m_OptionNum) {
+        m_CaptionList.append(QString());
+    }
+
+    const auto height = static_cast<float>(m_OptionHeight);
+    const auto width = static_cast<float>(m_OptionWidth);
+    m_optionGeometry[0].Height = height;
+    m_optionGeometry[0].Width = width;
+    PlaceOption(0);
+    for (int i = 1; i < wanted; ++i) {
+        const OptionGeometry previous = m_optionGeometry[static_cast<std::size_t>(i - 1)];
+        OptionGeometry &g = m_optionGeometry[static_cast<std::size_t>(i)];
+        g.Height = height;
+        g.Width = width;
+        if (m_OptionNumPerLine < 1 || i % m_OptionNumPerLine != 0) {
+            g.Left = static_cast<float>(static_cast<double>(previous.Left) + m_OptionWidth +
+                                        m_HoriSpace);
+            g.Top = previous.Top;
+        } else {
+            g.Left = m_optionGeometry[0].Left;
+            g.Top = static_cast<float>(static_cast<double>(previous.Top) + previous.Height +
+                                       m_OptionHeight + m_VartSpace);
+        }
+        PlaceOption(i);
+        QRadioButton *button = optChildOption[static_cast<std::size_t>(i)];
+        button->setText(m_CaptionList[i]);
+        button->show();
+    }
+
+    if (m_DefaultValue < 0) {
+        DeselectAll();
+    } else {
+        SelectOption(m_DefaultValue);
+    }
+    Refresh();
+}
+
+// ---- persistence ----
+
+void MultiOption::ReadProperties(const PropertyBag &bag) {
+    m_BackStyle = bag.ReadInt16(QStringLiteral("BackStyle"), 1);
+    setAutoFillBackground(m_BackStyle != 0);
+
+    SetBackColor(frameContainer, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor));
+    m_borderStyle = bag.ReadInt16(QStringLiteral("BorderStyle"), 1);
+    frameContainer->setFlat(m_borderStyle == 0);
+    frameContainer->setTitle(bag.ReadString(QStringLiteral("Caption"), QString()));
+    frameContainer->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
+    SetForeColor(frameContainer, bag.ReadColour(QStringLiteral("CaptionColor"), kDefaultForeColor));
+    frameContainer->setFont(bag.ReadFont(QStringLiteral("CaptionFont"), m_host->AmbientFont()));
+
+    QRadioButton *first = optChildOption[0];
+    SetBackColor(first, bag.ReadColour(QStringLiteral("OptionBackColor"), kDefaultBackColor));
+    SetForeColor(first, bag.ReadColour(QStringLiteral("OptionForeColor"), kDefaultForeColor));
+    m_optionGeometry[0].Left = static_cast<float>(bag.ReadInt32(QStringLiteral("OptionLeft"), 120));
+    first->setFont(bag.ReadFont(QStringLiteral("OptionFont"), m_host->AmbientFont()));
+
+    m_DefaultValue = bag.ReadInt16(QStringLiteral("DefaultValue"), 0);
+    m_HoriSpace = bag.ReadInt32(QStringLiteral("HoriSpace"), 0);
+    m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
+    m_OptionCaptions = bag.ReadString(QStringLiteral("OptionCaptions"), QString());
+    m_OptionHeight = bag.ReadInt32(QStringLiteral("OptionHeight"), 250);
+    m_OptionNum = bag.ReadInt16(QStringLiteral("OptionNum"), 1);
+    m_OptionNumPerLine = bag.ReadInt16(QStringLiteral("OptionNumPerLine"), 0);
+    m_optionGeometry[0].Top = static_cast<float>(bag.ReadInt32(QStringLiteral("OptionTop"), 240));
+    m_OptionWidth = bag.ReadInt32(QStringLiteral("OptionWidth"), 1300);
+    m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
+    m_VartSpace = bag.ReadInt32(QStringLiteral("VartSpace"), 0);
+
+    RebuildOptions();
+    const bool enabled = Enabled();
+    for (QRadioButton *button : optChildOption) {
+        button->setEnabled(enabled);
+    }
+    setValue(m_DefaultValue);
+}
+
+void MultiOption::WriteProperties(PropertyBag &bag) const {
+    const QFont ambient = m_host->AmbientFont();
+    bag.WriteProperty(QStringLiteral("BackStyle"), m_BackStyle, qint16{1});
+    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
+    bag.WriteProperty(QStringLiteral("Caption"), Caption(), QString());
+    bag.WriteColour(QStringLiteral("CaptionColor"), CaptionColor(), kDefaultForeColor);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
+    bag.WriteColour(QStringLiteral("OptionForeColor"), OptionForeColor(), kDefaultForeColor);
+    bag.WriteColour(QStringLiteral("OptionBackColor"), OptionBackColor(), kDefaultBackColor);
+    bag.WriteProperty(QStringLiteral("OptionFont"), OptionFont(), ambient);
+    bag.WriteProperty(QStringLiteral("OptionLeft"), OptionLeft(), qint32{120});
+    bag.WriteProperty(QStringLiteral("BorderStyle"), static_cast<qint16>(m_borderStyle), qint16{1});
+    bag.WriteProperty(QStringLiteral("CaptionFont"), CaptionFont(), ambient);
+    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, qint16{0});
+    bag.WriteProperty(QStringLiteral("HoriSpace"), m_HoriSpace, qint32{0});
+    bag.WriteProperty(QStringLiteral("OptionCaptions"), m_OptionCaptions, QString());
+    bag.WriteProperty(QStringLiteral("OptionHeight"), m_OptionHeight, qint32{250});
+    bag.WriteProperty(QStringLiteral("OptionNum"), m_OptionNum, qint16{1});
+    bag.WriteProperty(QStringLiteral("OptionNumPerLine"), m_OptionNumPerLine, qint16{0});
+    bag.WriteProperty(QStringLiteral("OptionTop"), OptionTop(), qint32{240});
+    bag.WriteProperty(QStringLiteral("OptionWidth"), m_OptionWidth, qint32{1300});
+    bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
+    bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
+    bag.WriteProperty(QStringLiteral("VartSpace"), m_VartSpace, qint32{0});
+}
+
+// ---- events ----
+
+void MultiOption::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // Rebuilt when the program shows the control, not when the user restores a minimised
+    // window, which would throw away the learner's choice.
+    if (!event->spontaneous()) {
+        try {
+            RebuildOptions();
+        } catch (const NumberedError &) {
+            // A default beyond the buttons leaves them placed and the selection unchanged.
+        }
+    }
+}
+
+void MultiOption::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    frameContainer->setGeometry(0, 0, width(), height());
+}
+
+bool MultiOption::eventFilter(QObject *watched, QEvent *event) {
+    // The frame keeps its mouse events: only the control's own surface raises them.
+    if (watched == frameContainer &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonDblClick)) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MultiOption::RaiseMouse(QMouseEvent *event,
+                             void (MultiOption::*signal)(short, short, float, float)) {
+    const QPointF twips = ControlHost::ScaleToContainer(event->position());
+    const short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
+                                             ? Qt::MouseButtons(event->button())
+                                             : event->buttons());
+    emit(this->*signal)(button, ShiftCode(event->modifiers()), static_cast<float>(twips.x()),
+                        static_cast<float>(twips.y()));
+}
+
+void MultiOption::mousePressEvent(QMouseEvent *event) {
+    RaiseMouse(event, &MultiOption::MouseDown);
+}
+
+void MultiOption::mouseMoveEvent(QMouseEvent *event) {
+    RaiseMouse(event, &MultiOption::MouseMove);
+}
+
+void MultiOption::mouseReleaseEvent(QMouseEvent *event) {
+    RaiseMouse(event, &MultiOption::MouseUp);
+}

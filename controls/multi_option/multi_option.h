@@ -1,0 +1,174 @@
+// MultiOption: a captioned frame holding one group of option buttons, of which at most one is
+// selected. The host gives the number of buttons, their captions as one "|"-separated string
+// and a grid geometry in twips; the control creates, places and labels the buttons itself,
+// reports the selected index through Value (-1 for none) and raises Change whenever a button is
+// selected, by the user or by the program. Deselection raises nothing.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "colours.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QRadioButton;
+
+namespace tavimor {
+class ControlHost;
+class PropertyBag;
+}  // namespace tavimor
+
+class MultiOption : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(qint32 BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE setCaptionColor)
+    Q_PROPERTY(QFont CaptionFont READ CaptionFont WRITE setCaptionFont)
+    Q_PROPERTY(qint16 DefaultValue READ DefaultValue WRITE setDefaultValue)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(qint32 HoriSpace READ HoriSpace WRITE setHoriSpace)
+    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
+    Q_PROPERTY(quint32 OptionBackColor READ OptionBackColor WRITE setOptionBackColor)
+    Q_PROPERTY(QString OptionCaptions READ OptionCaptions WRITE setOptionCaptions)
+    Q_PROPERTY(QFont OptionFont READ OptionFont WRITE setOptionFont)
+    Q_PROPERTY(quint32 OptionForeColor READ OptionForeColor WRITE setOptionForeColor)
+    Q_PROPERTY(qint32 OptionHeight READ OptionHeight WRITE setOptionHeight)
+    Q_PROPERTY(qint32 OptionLeft READ OptionLeft WRITE setOptionLeft)
+    Q_PROPERTY(qint16 OptionNum READ OptionNum WRITE setOptionNum)
+    Q_PROPERTY(qint16 OptionNumPerLine READ OptionNumPerLine WRITE setOptionNumPerLine)
+    Q_PROPERTY(qint32 OptionTop READ OptionTop WRITE setOptionTop)
+    Q_PROPERTY(qint32 OptionWidth READ OptionWidth WRITE setOptionWidth)
+    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
+    Q_PROPERTY(qint16 Value READ Value WRITE setValue)
+    Q_PROPERTY(qint32 VartSpace READ VartSpace WRITE setVartSpace)
+
+public:
+    // Placed new: the fields take their initial values and button 0 its initial place; the
+    // buttons are rebuilt when the control is first shown. Without a host the control uses the
+    // default (running) host.
+    explicit MultiOption(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
+
+    // Creates the control's settings from a stored set, then rebuilds and selects DefaultValue.
+    void ReadProperties(const tavimor::PropertyBag &bag);
+    // Writes every setting into the set, leaving out values equal to their defaults.
+    void WriteProperties(tavimor::PropertyBag &bag) const;
+
+    void Cls();
+    void Refresh();
+    void Store();
+    void Restore();
+    void RestoreDefault();
+
+    quint32 BackColor() const;
+    void setBackColor(quint32 colour);
+    qint32 BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(qint32 style);
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    quint32 CaptionColor() const;
+    void setCaptionColor(quint32 colour);
+    QFont CaptionFont() const;
+    void setCaptionFont(const QFont &font);
+    qint16 DefaultValue() const { return m_DefaultValue; }
+    void setDefaultValue(qint16 value);
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+    qint32 HoriSpace() const { return m_HoriSpace; }
+    void setHoriSpace(qint32 space);
+    QString KeyName() const { return m_KeyName; }
+    void setKeyName(const QString &name);
+    quint32 OptionBackColor() const;
+    void setOptionBackColor(quint32 colour);
+    QString OptionCaptions() const { return m_OptionCaptions; }
+    void setOptionCaptions(const QString &captions);
+    QFont OptionFont() const;
+    void setOptionFont(const QFont &font);
+    quint32 OptionForeColor() const;
+    void setOptionForeColor(quint32 colour);
+    qint32 OptionHeight() const { return m_OptionHeight; }
+    void setOptionHeight(qint32 height);
+    qint32 OptionLeft() const;
+    void setOptionLeft(qint32 left);
+    qint16 OptionNum() const { return m_OptionNum; }
+    void setOptionNum(qint16 count);
+    qint16 OptionNumPerLine() const { return m_OptionNumPerLine; }
+    void setOptionNumPerLine(qint16 count);
+    qint32 OptionTop() const;
+    void setOptionTop(qint32 top);
+    qint32 OptionWidth() const { return m_OptionWidth; }
+    void setOptionWidth(qint32 width);
+    QString SectionName() const { return m_SectionName; }
+    void setSectionName(const QString &name);
+    qint16 Value() const;
+    void setValue(qint16 value);
+    qint32 VartSpace() const { return m_VartSpace; }
+    void setVartSpace(qint32 space);
+
+    // The captions split from OptionCaptions, lengthened to cover every button.
+    const QStringList &CaptionList() const { return m_CaptionList; }
+    // The option buttons, button 0 first.
+    QRadioButton *Option(int index) const;
+    int OptionCount() const { return static_cast<int>(optChildOption.size()); }
+    // An option button's place and size in twips, as the control holds them.
+    struct OptionGeometry {
+        float Left = 0;
+        float Top = 0;
+        float Width = 0;
+        float Height = 0;
+    };
+    OptionGeometry OptionPlace(int index) const;
+
+signals:
+    void Change();
+    void MouseDown(short Button, short Shift, float X, float Y);
+    void MouseMove(short Button, short Shift, float X, float Y);
+    void MouseUp(short Button, short Shift, float X, float Y);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void RebuildOptions();
+    void SplitOptionCaptions();
+    QString GetMessage(short number) const;
+
+    void Notify(const char *property);
+    void ShowMessage(short number);
+    void DeselectAll();
+    void SelectOption(int index);
+    QRadioButton *CreateOption(int index);
+    void PlaceOption(int index);
+    void RaiseMouse(QMouseEvent *event, void (MultiOption::*signal)(short, short, float, float));
+
+    tavimor::ControlHost *m_host;
+    QGroupBox *frameContainer;
+    std::vector<QRadioButton *> optChildOption;
+    std::vector<OptionGeometry> m_optionGeometry;
+    QButtonGroup *m_group;
+    qint32 m_borderStyle = 1;
+    qint16 m_BackStyle = 1;
+
+    std::optional<qint16> m_StoredValue;
+    qint16 m_DefaultValue = 0;
+    qint32 m_HoriSpace = 0;
+    QString m_KeyName;
+    QStringList m_CaptionList{QString()};
+    QString m_OptionCaptions;
+    qint32 m_OptionHeight = 250;
+    qint16 m_OptionNum = 1;
+    qint16 m_OptionNumPerLine = 0;
+    qint32 m_OptionWidth = 1300;
+    QString m_SectionName;
+    qint32 m_VartSpace = 0;
+};

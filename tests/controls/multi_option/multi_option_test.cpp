@@ -1,0 +1,303 @@
+#include "multi_option.h"
+
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "control_host.h"
+#include "message_recorder.h"
+#include "numbered_error.h"
+
+namespace {
+
+using tavimor::ControlHost;
+using tavimor::NumberedError;
+using tavimor::testing::MessageRecorder;
+
+int ErrorNumber(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const NumberedError &error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+QStringList ShownCaptions(const MultiOption &control) {
+    QStringList captions;
+    for (int i = 0; i < control.OptionCount(); ++i) {
+        captions << control.Option(i)->text();
+    }
+    return captions;
+}
+
+class MultiOptionTest : public ::testing::Test {
+protected:
+    ControlHost designing{ControlHost::Mode::Designing};
+    ControlHost running{ControlHost::Mode::Running};
+    MessageRecorder boxes;
+};
+
+TEST_F(MultiOptionTest, CaptionsSplitAtBarsWithoutEmptyPieces) {
+    const struct {
+        const char *captions;
+        qint16 count;
+        QStringList shown;
+        int listSize;
+    } cases[] = {
+        {"X|Y|Z", 3, {"X", "Y", "Z"}, 4},
+        {"X||Y", 3, {"X", "Y", ""}, 4},
+        {"|X", 1, {"X"}, 2},
+        {"X|", 2, {"X", ""}, 3},
+        {"X|Y|Z", 2, {"X", "Y"}, 3},
+        {"X|Y", 5, {"X", "Y", "", "", ""}, 6},
+        {"", 1, {""}, 2},
+        {" a | b ", 2, {" a ", " b "}, 3},
+        {"||||", 2, {"", ""}, 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.captions);
+        MultiOption control(&running);
+        control.setOptionNum(c.count);
+        control.setOptionCaptions(QString::fromUtf8(c.captions));
+        EXPECT_EQ(ShownCaptions(control), c.shown);
+        EXPECT_EQ(control.CaptionList().size(), c.listSize);
+        EXPECT_EQ(control.OptionCaptions(), QString::fromUtf8(c.captions));
+    }
+}
+
+TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch) {
+    MultiOption control(&running);
+    control.setOptionLeft(200);
+    control.setOptionTop(240);
+    control.setOptionWidth(1600);
+    control.setOptionHeight(300);
+    control.setOptionNumPerLine(4);
+    control.setOptionNum(22);
+    ASSERT_EQ(control.OptionCount(), 22);
+    for (int i = 0; i < 22; ++i) {
+        SCOPED_TRACE(i);
+        const auto place = control.OptionPlace(i);
+        EXPECT_EQ(place.Left, 200.0f + 1600.0f * static_cast<float>(i % 4));
+        EXPECT_EQ(place.Top, 240.0f + 600.0f * static_cast<float>(i / 4));
+        EXPECT_EQ(place.Width, 1600.0f);
+        EXPECT_EQ(place.Height, 300.0f);
+        EXPECT_EQ(control.Option(i)->geometry(),
+                  QRect(qRound((200 + 1600 * (i % 4)) / 15.0), (240 + 600 * (i / 4)) / 15,
+                        qRound(1600 / 15.0), 20));
+    }
+    EXPECT_EQ(control.OptionPlace(20).Top, 3240.0f);
+    EXPECT_EQ(control.OptionPlace(21).Left, 1800.0f);
+}
+
+TEST_F(MultiOptionTest, OnePerLineAndSingleRowLayouts) {
+    MultiOption column(&running);
+    column.setOptionHeight(300);
+    column.setOptionNumPerLine(1);
+    column.setOptionNum(4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(column.OptionPlace(i).Top, 240.0f + 600.0f * static_cast<float>(i));
+        EXPECT_EQ(column.OptionPlace(i).Left, 120.0f);
+    }
+
+    MultiOption row(&running);  // OptionNumPerLine keeps its initial 0
+    row.setHoriSpace(-100);
+    row.setOptionNum(3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(row.OptionPlace(i).Top, 240.0f);
+        EXPECT_EQ(row.OptionPlace(i).Left, 120.0f + 1200.0f * static_cast<float>(i));
+    }
+}
+
+TEST_F(MultiOptionTest, NewButtonsCopyButtonZerosLook) {
+    MultiOption control(&running);
+    control.setOptionNum(5);
+    QFont font(QStringLiteral("Serif"), 14);
+    control.setOptionForeColor(0x00FF0000);
+    control.setOptionBackColor(0x0000FF00);
+    control.setOptionFont(font);
+    control.setEnabled(false);
+    control.setOptionNum(2);
+    EXPECT_EQ(control.OptionCount(), 2);
+    control.setOptionNum(5);
+    ASSERT_EQ(control.OptionCount(), 5);
+    for (int i = 2; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        QRadioButton *button = control.Option(i);
+        EXPECT_FALSE(button->isEnabled());
+        EXPECT_EQ(button->font(), control.Option(0)->font());
+        EXPECT_EQ(button->palette().color(QPalette::Active, QPalette::Window), QColor(0, 255, 0));
+        EXPECT_EQ(button->palette().color(QPalette::Active, QPalette::WindowText),
+                  QColor(0, 0, 255));
+    }
+    EXPECT_EQ(control.OptionForeColor(), 0x00FF0000u);
+    EXPECT_EQ(control.OptionBackColor(), 0x0000FF00u);
+    EXPECT_EQ(control.OptionFont(), font);
+}
+
+TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection) {
+    MultiOption control(&running);
+    control.setOptionNum(3);
+    control.setOptionCaptions(QStringLiteral("a|b|c"));
+    control.show();
+    QSignalSpy changes(&control, &MultiOption::Change);
+
+    control.setValue(2);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(control.Value(), 2);
+    control.setValue(-1);
+    EXPECT_EQ(control.Value(), -1);
+    control.setValue(1);
+    control.Cls();
+    EXPECT_EQ(control.Value(), -1);
+    EXPECT_EQ(changes.count(), 2);
+
+    QTest::mouseClick(control.Option(0), Qt::LeftButton);
+    EXPECT_EQ(control.Value(), 0);
+    EXPECT_EQ(changes.count(), 3);
+    QTest::mouseClick(control.Option(0), Qt::LeftButton);  // already chosen: stays chosen
+    EXPECT_EQ(control.Value(), 0);
+
+    control.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+    control.Option(0)->setFocus();
+    QTest::keyClick(control.Option(0), Qt::Key_Right);
+    EXPECT_EQ(control.Value(), 1);
+    EXPECT_EQ(changes.count(), 4);
+}
+
+TEST_F(MultiOptionTest, ValueBelowMinusOneKeepsTheSelectionAndMissingButtonsAreErrors) {
+    MultiOption control(&running);
+    control.setOptionNum(3);
+    control.setValue(1);
+    control.setValue(-2);
+    EXPECT_EQ(control.Value(), 1);
+    EXPECT_EQ(ErrorNumber([&] { control.setValue(3); }), NumberedError::kElementDoesNotExist);
+    EXPECT_EQ(control.Value(), 1);
+}
+
+TEST_F(MultiOptionTest, StoreAndRestoreKeepTheChoiceInMemory) {
+    MultiOption control(&running);
+    control.setOptionNum(3);
+    QSignalSpy changes(&control, &MultiOption::Change);
+    control.Restore();  // nothing stored yet
+    EXPECT_EQ(control.Value(), 0);
+    EXPECT_EQ(changes.count(), 0);
+
+    control.Cls();
+    control.Store();  // keeps -1
+    control.setValue(2);
+    control.Restore();
+    EXPECT_EQ(control.Value(), -1);
+
+    control.setValue(1);
+    control.Store();
+    control.setValue(2);
+    changes.clear();
+    control.Restore();
+    EXPECT_EQ(control.Value(), 1);
+    EXPECT_EQ(changes.count(), 1);
+}
+
+TEST_F(MultiOptionTest, DefaultValueIsRefusedAtRunTime) {
+    MultiOption control(&running);
+    control.setOptionNum(3);
+    control.setValue(1);
+    EXPECT_EQ(ErrorNumber([&] { control.setDefaultValue(2); }), NumberedError::kCannotSetAtRunTime);
+    EXPECT_EQ(control.DefaultValue(), 0);
+    EXPECT_EQ(control.Value(), 1);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(MultiOptionTest, BadSettingsWhileDesigningShowTheControlsMessages) {
+    const struct {
+        int locale;
+        const char *title;
+        const char *notLessThanOne;
+        const char *notLessThanZero;
+        const char *belowCount;
+    } languages[] = {
+        {1041, "警告!!", "1以上の数値を入力して下さい", "0以上の値を入力して下さい",
+         "(オプションの数-1) 以下の値を入力して下さい"},
+        {1033, "Warning!!", "Enter not less than 1.", "Enter not less than 0.",
+         "Enter below (number of optionbuttons - 1)."},
+    };
+    for (const auto &language : languages) {
+        SCOPED_TRACE(language.locale);
+        designing.setLocaleID(language.locale);
+        MultiOption control(&designing);
+        control.setOptionNum(3);
+        boxes.Clear();
+
+        control.setDefaultValue(-1);  // accepted
+        EXPECT_EQ(control.DefaultValue(), -1);
+        EXPECT_EQ(control.Value(), -1);
+        control.setDefaultValue(2);
+        EXPECT_EQ(control.Value(), 2);
+        EXPECT_TRUE(boxes.Boxes().empty());
+
+        control.setDefaultValue(-2);
+        control.setDefaultValue(3);
+        control.setOptionNumPerLine(0);
+        control.setOptionNum(0);
+        ASSERT_EQ(boxes.Boxes().size(), 4u);
+        const char *texts[] = {language.notLessThanZero, language.belowCount,
+                               language.notLessThanOne, language.notLessThanOne};
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(boxes.Boxes()[i].text, QString::fromUtf8(texts[i]));
+            EXPECT_EQ(boxes.Boxes()[i].title, QString::fromUtf8(language.title));
+            EXPECT_EQ(boxes.Boxes()[i].style, 16);
+        }
+        EXPECT_EQ(control.DefaultValue(), 2);
+        EXPECT_EQ(control.OptionNumPerLine(), 0);
+        EXPECT_EQ(control.OptionNum(), 3);
+        EXPECT_EQ(control.OptionCount(), 3);
+    }
+}
+
+TEST_F(MultiOptionTest, RebuildWithDefaultBeyondTheButtonsFailsAndKeepsTheSelection) {
+    MultiOption control(&designing);
+    control.setOptionNum(4);
+    control.setDefaultValue(3);
+    control.setValue(1);
+    EXPECT_EQ(ErrorNumber([&] { control.setOptionNum(2); }), NumberedError::kElementDoesNotExist);
+    EXPECT_EQ(control.OptionCount(), 2);
+    EXPECT_EQ(control.Value(), 1);
+}
+
+TEST_F(MultiOptionTest, RebuildSelectsTheDefaultOrNothing) {
+    MultiOption control(&designing);
+    control.setOptionNum(3);
+    control.setDefaultValue(-1);
+    QSignalSpy changes(&control, &MultiOption::Change);
+    control.setOptionCaptions(QStringLiteral("a|b|c"));
+    EXPECT_EQ(control.Value(), -1);
+    EXPECT_EQ(changes.count(), 0);
+    control.setDefaultValue(2);
+    changes.clear();
+    control.setValue(0);
+    control.setOptionCaptions(QStringLiteral("x|y|z"));
+    EXPECT_EQ(control.Value(), 2);
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(MultiOptionTest, EveryWriteNotifiesTheHostByName) {
+    MultiOption control(&running);
+    QSignalSpy notices(&running, &ControlHost::PropertyChanged);
+    control.setCaption(QStringLiteral("解答"));
+    control.setOptionNum(2);
+    control.setValue(1);
+    control.setKeyName(QStringLiteral("k"));
+    control.setBorderStyle(0);
+    QStringList names;
+    for (const auto &notice : notices) {
+        names << notice.at(1).toString();
+    }
+    EXPECT_EQ(names, (QStringList{"Caption", "OptionNum", "Value", "KeyName", "BorderStyle"}));
+    EXPECT_EQ(ErrorNumber([&] { control.setBorderStyle(40000); }), NumberedError::kOverflow);
+    EXPECT_EQ(control.BorderStyle(), 0);
+}
+
+}  // namespace

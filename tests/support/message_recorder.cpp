@@ -1,0 +1,36 @@
+#include "message_recorder.h"
+
+#include <gtest/gtest.h>
+
+namespace tavimor::testing {
+namespace {
+
+class FailingMessageBoxes final : public MessageBoxService {
+public:
+    void Show(const QString &text, int, const QString &title) override {
+        ADD_FAILURE() << "unexpected message box: " << title.toStdString() << ": "
+                      << text.toStdString();
+    }
+};
+
+FailingMessageBoxes g_failing;
+
+}  // namespace
+
+MessageRecorder::MessageRecorder() {
+    InstallMessageBoxService(this);
+}
+
+MessageRecorder::~MessageRecorder() {
+    InstallMessageBoxService(&g_failing);
+}
+
+void MessageRecorder::Show(const QString &text, int style, const QString &title) {
+    m_boxes.push_back({text, style, title});
+}
+
+void ForbidRealMessageBoxes() {
+    InstallMessageBoxService(&g_failing);
+}
+
+}  // namespace tavimor::testing

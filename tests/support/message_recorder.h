@@ -1,0 +1,36 @@
+// Records the message boxes the program would show, in place of the real, blocking ones.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "message_box.h"
+
+namespace tavimor::testing {
+
+struct RecordedBox {
+    QString text;
+    int style = 0;
+    QString title;
+};
+
+// Installed for its lifetime; the boxes it saw are in Boxes().
+class MessageRecorder final : public MessageBoxService {
+public:
+    MessageRecorder();
+    ~MessageRecorder() override;
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    void Show(const QString &text, int style, const QString &title) override;
+    const std::vector<RecordedBox> &Boxes() const { return m_boxes; }
+    void Clear() { m_boxes.clear(); }
+
+private:
+    std::vector<RecordedBox> m_boxes;
+};
+
+// Between tests, a box that would show fails the running test instead of blocking it.
+void ForbidRealMessageBoxes();
+
+}  // namespace tavimor::testing

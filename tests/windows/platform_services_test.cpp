@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <limits>
+
+#include "colours.h"
+#include "control_host.h"
+#include "input_codes.h"
+#include "message_table.h"
+#include "numbered_error.h"
+
+namespace tavimor {
+namespace {
+
+TEST(Colours, PlainColoursAreBlueGreenRed) {
+    EXPECT_EQ(ToQColor(0x000000FF), QColor(255, 0, 0));
+    EXPECT_EQ(ToQColor(0x00FF0000), QColor(0, 0, 255));
+    EXPECT_EQ(ToQColor(0x00123456), QColor(0x56, 0x34, 0x12));
+}
+
+TEST(Colours, SystemColoursFollowThePalette) {
+    const QPalette palette = QApplication::palette();
+    EXPECT_EQ(ToQColor(kSysWindow), palette.color(QPalette::Base));
+    EXPECT_EQ(ToQColor(kSysWindowText), palette.color(QPalette::Text));
+    EXPECT_EQ(ToQColor(kSysButtonFace), palette.color(QPalette::Button));
+    EXPECT_EQ(ToQColor(kSysButtonText), palette.color(QPalette::ButtonText));
+    EXPECT_EQ(ToQColor(kSysHighlightText), palette.color(QPalette::HighlightedText));
+    EXPECT_EQ(ToQColor(kSys3DHighlight), palette.color(QPalette::Light));
+    EXPECT_TRUE(ToQColor(kSysMenu).isValid());
+}
+
+TEST(Colours, TwipsAreFifteenToAPixel) {
+    EXPECT_EQ(TwipsToPixels(8895), 593);
+    EXPECT_EQ(TwipsToPixels(7215), 481);
+    EXPECT_EQ(TwipsToPixels(1600), 107);
+    EXPECT_EQ(TwipsRect(240, 240, 1455, 2175), QRect(16, 16, 97, 145));
+    EXPECT_EQ(TwipsToPixels(std::numeric_limits<double>::max()), 1 << 24);
+    EXPECT_EQ(TwipsToPixels(-std::numeric_limits<double>::infinity()), -(1 << 24));
+}
+
+TEST(NumberedError, ErrorNumbersAddAsThirtyTwoBitValues) {
+    const std::int32_t base = static_cast<std::int32_t>(0x80040000u);
+    EXPECT_EQ(AddErrorNumber(base, 3010), -2147218494);
+    EXPECT_EQ(AddErrorNumber(base, 13), -2147221491);
+    try {
+        AddErrorNumber(std::numeric_limits<std::int32_t>::max(), 3010);
+        FAIL() << "no overflow";
+    } catch (const NumberedError &error) {
+        EXPECT_EQ(error.Number(), 6);
+    }
+    EXPECT_EQ(NumberedError(382).Description(), NumberedError::PlatformText(382));
+}
+
+TEST(MessageTable, LocaleChoosesTheColumn) {
+    const MessageRow rows[] = {{4001, "1以上の数値を入力して下さい", "Enter not less than 1."}};
+    EXPECT_EQ(LookupMessage(rows, 102, 1041), QStringLiteral("警告!!"));
+    EXPECT_EQ(LookupMessage(rows, 102, 1033), QStringLiteral("Warning!!"));
+    EXPECT_EQ(LookupMessage(rows, 101, 2052), QStringLiteral("Caution!!"));
+    EXPECT_EQ(LookupMessage(rows, 4001, 1041), QStringLiteral("1以上の数値を入力して下さい"));
+    EXPECT_EQ(LookupMessage(rows, 4001, 1033), QStringLiteral("Enter not less than 1."));
+    EXPECT_EQ(LookupMessage(rows, 9999, 1041), QStringLiteral("未定義"));
+    EXPECT_EQ(LookupMessage(rows, -1, 1033), QStringLiteral("Undefined."));
+}
+
+TEST(InputCodes, KeysBecomeVirtualKeysAndCharacterCodes) {
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        short keyCode;
+        short keyAscii;
+    } cases[] = {
+        {Qt::Key_C, Qt::ControlModifier, QString(), 67, 3},
+        {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, QString(), 86, 22},
+        {Qt::Key_5, Qt::NoModifier, QStringLiteral("5"), 53, 53},
+        {Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"), 0, 45},
+        {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"), 8, 8},
+        {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), 13, 13},
+        {Qt::Key_Escape, Qt::NoModifier, QString(), 27, 27},
+        {Qt::Key_Left, Qt::NoModifier, QString(), 37, 0},
+        {Qt::Key_Delete, Qt::NoModifier, QString(), 46, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);
+        EXPECT_EQ(KeyCodeOf(&event), c.keyCode);
+        EXPECT_EQ(KeyAsciiOf(&event), c.keyAscii);
+    }
+    EXPECT_EQ(ShiftCode(Qt::ShiftModifier | Qt::AltModifier), 5);
+    EXPECT_EQ(MouseButtonCode(Qt::LeftButton | Qt::MiddleButton), 5);
+}
+
+}  // namespace
+}  // namespace tavimor

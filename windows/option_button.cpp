@@ -1,0 +1,9 @@
+#include "option_button.h"
+
+namespace tavimor {
+
+bool OptionButton::hitButton(const QPoint &pos) const {
+    return rect().contains(pos);
+}
+
+}  // namespace tavimor
