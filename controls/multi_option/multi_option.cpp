@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "caption_frame.h"
 #include "control_host.h"
 #include "input_codes.h"
 #include "message_box.h"
@@ -42,7 +43,7 @@ qint32 RoundTwips(float twips) {
 MultiOption::MultiOption(ControlHost *host, QWidget *parent)
     : QWidget(parent),
       m_host(host != nullptr ? host : ControlHost::Default()),
-      frameContainer(new QGroupBox(this)),
+      frameContainer(new CaptionFrame(this)),
       m_group(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("MultiOption"));
     frameContainer->setObjectName(QStringLiteral("frameContainer"));
