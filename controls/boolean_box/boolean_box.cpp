@@ -1,0 +1,282 @@
+#include "boolean_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "check_button.h"
+#include "colours.h"
+#include "control_host.h"
+#include "input_codes.h"
+#include "numbered_error.h"
+#include "property_bag.h"
+
+using namespace tavimor;
+
+namespace {
+
+constexpr OleColor kDefaultBackColor = kSysButtonFace;
+constexpr OleColor kDefaultForeColor = kSysButtonText;
+const QString kDefaultCaption = QStringLiteral("chkBooleanBox");
+
+}  // namespace
+
+BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
+    : QWidget(parent),
+      m_host(host != nullptr ? host : ControlHost::Default()),
+      chkBooleanBox(new CheckButton(this)) {
+    setObjectName(QStringLiteral("BooleanBox"));
+    chkBooleanBox->setObjectName(QStringLiteral("chkBooleanBox"));
+    chkBooleanBox->setFont(m_host->AmbientFont());
+    chkBooleanBox->setGeometry(TwipsRect(0, 0, 2175, 375));
+    chkBooleanBox->installEventFilter(this);
+    setFocusProxy(chkBooleanBox);
+    connect(chkBooleanBox, &QCheckBox::stateChanged, this, [this](int state) {
+        if (state != Qt::PartiallyChecked) {
+            chkBooleanBox->setTristate(false);
+        }
+        emit Click();
+    });
+    QWidget::resize(TwipsToPixels(3090), TwipsToPixels(720));
+}
+
+// ---- methods ----
+
+void BooleanBox::Cls() {
+    setValue(false);
+}
+
+void BooleanBox::Refresh() {
+    repaint();
+}
+
+void BooleanBox::Restore() {
+    if (std::holds_alternative<std::monostate>(m_savedState)) {
+        return;
+    }
+    if (const QString *text = std::get_if<QString>(&m_savedState)) {
+        if (text->isEmpty()) {
+            return;
+        }
+        const PropertyBag saved{{QStringLiteral("state"), *text}};
+        SetCheckState(saved.ReadInt16(QStringLiteral("state"), kUnchecked));
+        return;
+    }
+    SetCheckState(std::get<short>(m_savedState));
+}
+
+void BooleanBox::RestoreDefault() {
+    setValue(m_DefaultValue);
+}
+
+void BooleanBox::Store() {
+    m_savedState = QString::number(CheckState());
+}
+
+// ---- the box's state ----
+
+short BooleanBox::CheckState() const {
+    switch (chkBooleanBox->checkState()) {
+        case Qt::Checked:
+            return kChecked;
+        case Qt::PartiallyChecked:
+            return kGrayed;
+        default:
+            return kUnchecked;
+    }
+}
+
+void BooleanBox::SetCheckState(short state) {
+    switch (state) {
+        case kUnchecked:
+            chkBooleanBox->setCheckState(Qt::Unchecked);
+            break;
+        case kChecked:
+            chkBooleanBox->setCheckState(Qt::Checked);
+            break;
+        case kGrayed:
+            chkBooleanBox->setTristate(true);
+            chkBooleanBox->setCheckState(Qt::PartiallyChecked);
+            break;
+        default:
+            throw NumberedError(380, {}, "Invalid property value");
+    }
+}
+
+// ---- properties ----
+
+void BooleanBox::Notify(const char *property) {
+    m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
+}
+
+quint32 BooleanBox::BackColor() const {
+    return BackColorOf(chkBooleanBox, kDefaultBackColor);
+}
+
+void BooleanBox::setBackColor(quint32 colour) {
+    SetBackColor(chkBooleanBox, colour);
+    Notify("BackColor");
+}
+
+QString BooleanBox::Caption() const {
+    return chkBooleanBox->text();
+}
+
+void BooleanBox::setCaption(const QString &caption) {
+    chkBooleanBox->setText(caption);
+    Notify("Caption");
+}
+
+void BooleanBox::setDefaultValue(bool value) {
+    if (m_host->UserMode()) {
+        throw NumberedError(NumberedError::kCannotSetAtRunTime);
+    }
+    m_DefaultValue = value;
+    setValue(value);
+    Notify("DefaultValue");
+}
+
+bool BooleanBox::Enabled() const {
+    return chkBooleanBox->isEnabledTo(this);
+}
+
+void BooleanBox::setEnabled(bool enabled) {
+    chkBooleanBox->setEnabled(enabled);
+    Notify("Enabled");
+}
+
+QFont BooleanBox::Font() const {
+    return chkBooleanBox->font();
+}
+
+void BooleanBox::setFont(const QFont &font) {
+    chkBooleanBox->setFont(font);
+    Notify("Font");
+}
+
+quint32 BooleanBox::ForeColor() const {
+    return ForeColorOf(chkBooleanBox, kDefaultForeColor);
+}
+
+void BooleanBox::setForeColor(quint32 colour) {
+    SetForeColor(chkBooleanBox, colour);
+    Notify("ForeColor");
+}
+
+void BooleanBox::setKeyName(const QString &name) {
+    m_KeyName = name;
+    Notify("KeyName");
+}
+
+void BooleanBox::setSectionName(const QString &name) {
+    m_SectionName = name;
+    Notify("SectionName");
+}
+
+bool BooleanBox::Value() const {
+    if (m_AlwaysFalseWhenNotEnabled && !Enabled()) {
+        return false;
+    }
+    return CheckState() == kChecked;
+}
+
+void BooleanBox::setValue(bool value) {
+    SetCheckState(value ? kChecked : kUnchecked);
+    Notify("Value");
+}
+
+void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value) {
+    m_AlwaysFalseWhenNotEnabled = value;
+    Notify("AlwaysFalseWhenNotEnabled");
+}
+
+// ---- persistence ----
+
+void BooleanBox::ReadProperties(const PropertyBag &bag) {
+    SetBackColor(chkBooleanBox, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor));
+    chkBooleanBox->setText(bag.ReadString(QStringLiteral("Caption"), kDefaultCaption));
+    chkBooleanBox->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
+    SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor));
+    chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
+    m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"), false);
+    m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), false);
+    m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
+    m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
+    m_savedState = short{0};
+    setValue(m_DefaultValue);
+}
+
+void BooleanBox::WriteProperties(PropertyBag &bag) const {
+    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
+    bag.WriteProperty(QStringLiteral("Caption"), Caption(), kDefaultCaption);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
+    bag.WriteProperty(QStringLiteral("Font"), Font(), m_host->AmbientFont());
+    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
+    bag.WriteProperty(QStringLiteral("AlwaysFalseWhenNotEnabled"), m_AlwaysFalseWhenNotEnabled,
+                      false);
+    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, false);
+    bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
+    bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
+}
+
+// ---- events ----
+
+void BooleanBox::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    chkBooleanBox->resize(chkBooleanBox->width(), height());
+    chkBooleanBox->resize(width(), height());
+    emit Resize();
+}
+
+bool BooleanBox::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != chkBooleanBox) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            short keyCode = KeyCodeOf(key);
+            short shift = ShiftCode(key->modifiers());
+            emit KeyDown(keyCode, shift);
+            if (keyCode == 0 && KeyCodeOf(key) != 0) {
+                return true;
+            }
+            short keyAscii = KeyAsciiOf(key);
+            if (keyAscii != 0) {
+                emit KeyPress(keyAscii);
+                if (keyAscii == 0) {
+                    return true;
+                }
+            }
+            return false;
+        }
+        case QEvent::KeyRelease: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            short keyCode = KeyCodeOf(key);
+            short shift = ShiftCode(key->modifiers());
+            emit KeyUp(keyCode, shift);
+            return keyCode == 0 && KeyCodeOf(key) != 0;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
+                                               ? Qt::MouseButtons(mouse->button())
+                                               : mouse->buttons());
+            short shift = ShiftCode(mouse->modifiers());
+            const QPointF twips = ControlHost::ScaleToContainer(mouse->position());
+            const auto x = static_cast<float>(twips.x());
+            const auto y = static_cast<float>(twips.y());
+            if (event->type() == QEvent::MouseButtonPress) {
+                emit MouseDown(button, shift, x, y);
+            } else if (event->type() == QEvent::MouseMove) {
+                emit MouseMove(button, shift, x, y);
+            } else {
+                emit MouseUp(button, shift, x, y);
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,100 @@
+// BooleanBox: one check box with a caption, giving the host a Boolean Value instead of the box's
+// three states (0 unchecked, 1 checked, 2 grayed). Every change of the box, by the user or the
+// program, raises Click; the box's key and mouse events pass on to the host under the same names,
+// and a host handler that sets KeyAscii (or KeyCode) to 0 discards the key.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <variant>
+
+class QCheckBox;
+
+namespace tavimor {
+class ControlHost;
+class PropertyBag;
+}  // namespace tavimor
+
+class BooleanBox : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool DefaultValue READ DefaultValue WRITE setDefaultValue)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
+    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
+    Q_PROPERTY(bool Value READ Value WRITE setValue)
+    Q_PROPERTY(bool AlwaysFalseWhenNotEnabled READ AlwaysFalseWhenNotEnabled WRITE
+                   setAlwaysFalseWhenNotEnabled)
+
+public:
+    static constexpr short kUnchecked = 0;
+    static constexpr short kChecked = 1;
+    static constexpr short kGrayed = 2;
+
+    // Placed new: no caption, unchecked, enabled. Without a host the default (running) host.
+    explicit BooleanBox(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
+
+    void ReadProperties(const tavimor::PropertyBag &bag);
+    void WriteProperties(tavimor::PropertyBag &bag) const;
+
+    void Cls();
+    void Refresh();
+    void Restore();
+    void RestoreDefault();
+    void Store();
+
+    quint32 BackColor() const;
+    void setBackColor(quint32 colour);
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    bool DefaultValue() const { return m_DefaultValue; }
+    void setDefaultValue(bool value);
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+    QFont Font() const;
+    void setFont(const QFont &font);
+    quint32 ForeColor() const;
+    void setForeColor(quint32 colour);
+    QString KeyName() const { return m_KeyName; }
+    void setKeyName(const QString &name);
+    QString SectionName() const { return m_SectionName; }
+    void setSectionName(const QString &name);
+    bool Value() const;
+    void setValue(bool value);
+    bool AlwaysFalseWhenNotEnabled() const { return m_AlwaysFalseWhenNotEnabled; }
+    void setAlwaysFalseWhenNotEnabled(bool value);
+
+    // The box's state: 0 unchecked, 1 checked, 2 grayed.
+    short CheckState() const;
+    void SetCheckState(short state);
+    QCheckBox *CheckBox() const { return chkBooleanBox; }
+
+signals:
+    void Click();
+    void KeyDown(short &KeyCode, short &Shift);
+    void KeyPress(short &KeyAscii);
+    void KeyUp(short &KeyCode, short &Shift);
+    void MouseDown(short &Button, short &Shift, float X, float Y);
+    void MouseMove(short &Button, short &Shift, float X, float Y);
+    void MouseUp(short &Button, short &Shift, float X, float Y);
+    void Resize();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Notify(const char *property);
+
+    tavimor::ControlHost *m_host;
+    QCheckBox *chkBooleanBox;
+    bool m_AlwaysFalseWhenNotEnabled = false;
+    bool m_DefaultValue = false;
+    QString m_KeyName;
+    QString m_SectionName;
+    std::variant<std::monostate, short, QString> m_savedState;
+};
