@@ -1,0 +1,595 @@
+#include "num_input_box.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "clipboard.h"
+#include "control_host.h"
+#include "input_codes.h"
+#include "message_box.h"
+#include "message_table.h"
+#include "num_key_filter.h"
+#include "num_validation.h"
+#include "number_text.h"
+#include "numbered_error.h"
+#include "property_bag.h"
+#include "value_conversion.h"
+
+using namespace tavimor;
+
+namespace {
+
+const MessageRow kMessages[] = {
+    {2001, "変換エラーが生じました", "Conversion error."},
+    {2002, "入力を修正してください", "Correct input value."},
+    {2003, "入力可能な数値：", "Effective input value："},
+    {2004, "負の値は", "Negative value"},
+    {2005, "正の値は", "Positive value"},
+    {2006, "入力制限値の設定が不正です", "Irregal limitation for input."},
+    {2007, "入力が制限範囲を越えています", "Input value out of defined range."},
+    {2008, "変換後の文字数が", "The character number of converted value"},
+    {2009, "入力を許可されている", "overed the defined maximum limitation."},
+    {2010, "最大値を越えました", ""},
+    {2011, "このプロパティには0から4の整数を入力して下さい", "Valid value is from 0 to 4."},
+    {2012, "このプロパティにはUpperLimit以下の数値を入力して下さい",
+     "Enter below UpperLimit value."},
+    {2013, "このプロパティにはLowerLimit以上の数値を入力して下さい",
+     "Enter not less than LowerLimit value."},
+    {2014, "単精度への変換エラーが生じました。", "Conversion to single type error."},
+    {2015, "倍精度への変換エラーが生じました。", "Conversion to double type error."},
+    {2016, "整数への変換エラーが生じました。", "Conversion to integer type error."},
+    {2017, "長整数への変換エラーが生じました。", "Conversion to long integer type error."},
+};
+
+constexpr OleColor kDefaultBackColor = kSysWindow;
+constexpr OleColor kDefaultForeColor = kSysWindowText;
+constexpr qint32 kDefaultErrBase = static_cast<qint32>(0x80040000u);
+const QChar kCR(u'\r');
+
+std::string Utf8(const QString &text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
+    : QWidget(parent),
+      m_host(host != nullptr ? host : ControlHost::Default()),
+      txtInput(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("NumInputBoxR"));
+    txtInput->setObjectName(QStringLiteral("txtInput"));
+    txtInput->setGeometry(TwipsRect(0, 0, 2775, 615));
+    txtInput->setAcceptDrops(false);
+    txtInput->setDragEnabled(false);
+    txtInput->installEventFilter(this);
+    setFocusProxy(txtInput);
+    ApplyMaxLength();
+    ApplyIMEMode();
+    connect(txtInput, &QLineEdit::textChanged, this, [this] {
+        ApplyMustEnterColor();
+        emit Change();
+    });
+    QWidget::resize(TwipsToPixels(3165), TwipsToPixels(780));
+}
+
+QString NumInputBoxR::GetMessage(short number) const {
+    return LookupMessage(kMessages, number, m_host->LocaleID());
+}
+
+void NumInputBoxR::Notify(const char *property) {
+    m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
+}
+
+void NumInputBoxR::ShowMessage(const QString &text) {
+    MsgBox(text, kMsgBoxCritical, GetMessage(102));
+}
+
+void NumInputBoxR::ApplyMustEnterColor() {
+    if (m_MustEnter) {
+        SetBackColor(txtInput, txtInput->text().isEmpty() ? m_MustEnterColor : m_NormalBackColor,
+                     QPalette::Base);
+        Notify("BackColor");
+    }
+    Refresh();
+}
+
+void NumInputBoxR::ApplyMaxLength() {
+    // The box has no limit at 0; the widget's own largest limit stands for none.
+    txtInput->setMaxLength(m_maxLength > 0 ? std::min(m_maxLength, qint32{32767}) : 32767);
+}
+
+void NumInputBoxR::ApplyIMEMode() {
+    // An input method would put text into the box past the keystroke rules, so only the free
+    // text mode lets one work, and only when the input-method mode does not turn it off.
+    txtInput->setAttribute(Qt::WA_InputMethodEnabled,
+                           m_Mode == kModeFreeText && m_imeMode != 3 && m_imeMode != 2);
+}
+
+// ---- methods ----
+
+void NumInputBoxR::Cls() {
+    txtInput->setText(QString());
+}
+
+void NumInputBoxR::Refresh() {
+    repaint();
+}
+
+void NumInputBoxR::Store() {
+    m_StoredValue = txtInput->text();
+}
+
+void NumInputBoxR::Restore() {
+    txtInput->setText(m_StoredValue.value_or(QString()));
+}
+
+void NumInputBoxR::RestoreDefault() {
+    setValue(m_DefaultValue);
+}
+
+bool NumInputBoxR::ValidateValue() {
+    return ValidateInput();
+}
+
+bool NumInputBoxR::Cancel() {
+    return !ValidateInput();
+}
+
+// ---- validation and conversion ----
+
+bool NumInputBoxR::ValidateInput() {
+    if (m_Mode == kModeFreeText) {
+        return true;
+    }
+    const ValidationResult result = ValidateNumberText(Utf8(txtInput->text()), m_LimitCheck,
+                                                       m_LowerLimit, m_UpperLimit, m_maxLength);
+    const auto s = [](double x) { return QString::fromStdString(GeneralNumberText(x)); };
+    switch (result.problem) {
+        case ValidationProblem::None:
+            break;
+        case ValidationProblem::LimitsInverted:
+            ShowMessage(GetMessage(2006));
+            break;
+        case ValidationProblem::OutOfRange:
+            ShowMessage(GetMessage(2007) + kCR + s(m_LowerLimit) + QStringLiteral("≦ Input ≦") +
+                        s(m_UpperLimit));
+            break;
+        case ValidationProblem::TooLong:
+            ShowMessage(GetMessage(2008) + kCR + GetMessage(2009) + kCR + GetMessage(2010));
+            break;
+        case ValidationProblem::ConversionError:
+            m_ErrFlag = true;
+            ShowMessage(GetMessage(2001) + kCR + GetMessage(2002) + kCR + GetMessage(2003) + kCR +
+                        GetMessage(2004) +
+                        QStringLiteral(" -1.79769313486232E308 ～ -4.94065645841247E-324") + kCR +
+                        GetMessage(2005) +
+                        QStringLiteral("  4.94065645841247E-324 ～  1.79769313486232E308"));
+            break;
+    }
+    txtInput->setText(QString::fromStdString(result.text));
+    return result.accepted;
+}
+
+void NumInputBoxR::RaiseConversionError(int status, std::int32_t overflowOffset,
+                                        short overflowMessage) {
+    m_ErrFlag = true;
+    const std::string source = Utf8(m_host->ApplicationTitle());
+    if (status == static_cast<int>(ConversionStatus::Overflow)) {
+        throw NumberedError(AddErrorNumber(m_ErrBase, overflowOffset), source,
+                            Utf8(GetMessage(overflowMessage)));
+    }
+    throw NumberedError(AddErrorNumber(m_ErrBase, NumberedError::kTypeMismatch), source,
+                        NumberedError::PlatformText(NumberedError::kTypeMismatch));
+}
+
+double NumInputBoxR::ValDbl() {
+    const QString text = txtInput->text();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const Converted<double> converted = ToDouble(Utf8(text));
+    if (converted.status != ConversionStatus::Ok) {
+        RaiseConversionError(static_cast<int>(converted.status), 3011, 2015);
+    }
+    return converted.value;
+}
+
+float NumInputBoxR::ValSng() {
+    const QString text = txtInput->text();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const Converted<float> converted = ToSingle(Utf8(text));
+    if (converted.status != ConversionStatus::Ok) {
+        RaiseConversionError(static_cast<int>(converted.status), 3010, 2014);
+    }
+    return converted.value;
+}
+
+qint16 NumInputBoxR::ValInt() {
+    const QString text = txtInput->text();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const Converted<std::int16_t> converted = ToInteger(Utf8(text));
+    if (converted.status != ConversionStatus::Ok) {
+        RaiseConversionError(static_cast<int>(converted.status), 3012, 2016);
+    }
+    return converted.value;
+}
+
+qint32 NumInputBoxR::ValLng() {
+    const QString text = txtInput->text();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const Converted<std::int32_t> converted = ToLong(Utf8(text));
+    if (converted.status != ConversionStatus::Ok) {
+        RaiseConversionError(static_cast<int>(converted.status), 3013, 2017);
+    }
+    return converted.value;
+}
+
+// ---- properties ----
+
+quint32 NumInputBoxR::BackColor() const {
+    return BackColorOf(txtInput, kDefaultBackColor);
+}
+
+void NumInputBoxR::setBackColor(quint32 colour) {
+    SetBackColor(txtInput, colour, QPalette::Base);
+    Notify("BackColor");
+    Refresh();
+}
+
+void NumInputBoxR::setDefaultValue(const QString &value) {
+    if (m_host->UserMode()) {
+        throw NumberedError(NumberedError::kCannotSetAtRunTime);
+    }
+    m_DefaultValue = value;
+    Notify("DefaultValue");
+    setValue(m_DefaultValue);
+}
+
+bool NumInputBoxR::Enabled() const {
+    return txtInput->isEnabledTo(this);
+}
+
+void NumInputBoxR::setEnabled(bool enabled) {
+    txtInput->setEnabled(enabled);
+    Notify("Enabled");
+}
+
+void NumInputBoxR::setErrBase(qint32 base) {
+    m_ErrBase = base;
+    Notify("ErrBase");
+}
+
+QFont NumInputBoxR::Font() const {
+    return txtInput->font();
+}
+
+void NumInputBoxR::setFont(const QFont &font) {
+    txtInput->setFont(font);
+    Notify("Font");
+    Refresh();
+}
+
+quint32 NumInputBoxR::ForeColor() const {
+    return ForeColorOf(txtInput, kDefaultForeColor);
+}
+
+void NumInputBoxR::setForeColor(quint32 colour) {
+    SetForeColor(txtInput, colour, QPalette::Text);
+    Notify("ForeColor");
+    Refresh();
+}
+
+void NumInputBoxR::setIMEMode(qint32 mode) {
+    if (mode < -32768 || mode > 32767) {
+        throw NumberedError(NumberedError::kOverflow);
+    }
+    m_imeMode = static_cast<qint16>(mode);
+    ApplyIMEMode();
+    Notify("IMEMode");
+}
+
+void NumInputBoxR::setKeyName(const QString &name) {
+    m_KeyName = name;
+    Notify("KeyName");
+}
+
+void NumInputBoxR::setLimitCheck(bool check) {
+    m_LimitCheck = check;
+    Notify("LimitCheck");
+}
+
+void NumInputBoxR::setLowerLimit(double limit) {
+    if (limit > m_UpperLimit) {
+        if (m_host->UserMode()) {
+            throw NumberedError(3001, {}, Utf8(GetMessage(2012)));
+        }
+        ShowMessage(GetMessage(2012));
+        return;
+    }
+    m_LowerLimit = limit;
+    Notify("LowerLimit");
+}
+
+qint16 NumInputBoxR::MaxLength() const {
+    if (m_maxLength > 32767 || m_maxLength < -32768) {
+        throw NumberedError(NumberedError::kOverflow);
+    }
+    return static_cast<qint16>(m_maxLength);
+}
+
+void NumInputBoxR::setMaxLength(qint16 length) {
+    if (length < 0) {
+        throw NumberedError(380, {}, "Invalid property value");
+    }
+    m_maxLength = length;
+    ApplyMaxLength();
+    Notify("MaxLength");
+}
+
+void NumInputBoxR::setMode(qint32 mode) {
+    if (mode < 0 || mode > kModeFreeText) {
+        if (m_host->UserMode()) {
+            throw NumberedError(3000, {}, Utf8(GetMessage(2011)));
+        }
+        ShowMessage(GetMessage(2011));
+        return;
+    }
+    m_Mode = mode;
+    ApplyIMEMode();
+    Notify("Mode");
+}
+
+void NumInputBoxR::setMustEnter(bool mustEnter) {
+    m_MustEnter = mustEnter;
+    Notify("MustEnter");
+}
+
+void NumInputBoxR::setMustEnterColor(quint32 colour) {
+    m_MustEnterColor = colour;
+    Notify("MustEnterColor");
+}
+
+void NumInputBoxR::setSectionName(const QString &name) {
+    m_SectionName = name;
+    Notify("SectionName");
+}
+
+qint32 NumInputBoxR::SelLength() const {
+    return static_cast<qint32>(txtInput->selectedText().size());
+}
+
+void NumInputBoxR::setSelLength(qint32 length) {
+    const int start = SelStart();
+    const int available = static_cast<int>(txtInput->text().size()) - start;
+    txtInput->setSelection(start, std::clamp(length, 0, std::max(available, 0)));
+    Notify("SelLength");
+}
+
+qint32 NumInputBoxR::SelStart() const {
+    return txtInput->hasSelectedText() ? txtInput->selectionStart() : txtInput->cursorPosition();
+}
+
+void NumInputBoxR::setSelStart(qint32 start) {
+    txtInput->setCursorPosition(std::clamp(start, 0, static_cast<int>(txtInput->text().size())));
+    Notify("SelStart");
+}
+
+QString NumInputBoxR::SelText() const {
+    return txtInput->selectedText();
+}
+
+void NumInputBoxR::setSelText(const QString &text) {
+    txtInput->insert(text);
+    Notify("SelText");
+}
+
+QString NumInputBoxR::Text() const {
+    return txtInput->text();
+}
+
+void NumInputBoxR::setText(const QString &text) {
+    txtInput->setText(text);
+    Notify("Text");
+}
+
+void NumInputBoxR::setUpperLimit(double limit) {
+    if (limit < m_LowerLimit) {
+        if (m_host->UserMode()) {
+            throw NumberedError(3001, {}, Utf8(GetMessage(2013)));
+        }
+        ShowMessage(GetMessage(2013));
+        return;
+    }
+    m_UpperLimit = limit;
+    Notify("UpperLimit");
+}
+
+void NumInputBoxR::setValidateAtLostFocus(bool validate) {
+    m_ValidateAtLostFocus = validate;
+    Notify("ValidateAtLostFocus");
+}
+
+void NumInputBoxR::setValue(const QString &value) {
+    txtInput->setText(value);
+    Notify("Value");
+}
+
+// ---- persistence ----
+
+void NumInputBoxR::ReadProperties(const PropertyBag &bag) {
+    SetBackColor(txtInput, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor),
+                 QPalette::Base);
+    txtInput->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
+    SetForeColor(txtInput, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor),
+                 QPalette::Text);
+    m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), 3);
+    setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
+    m_maxLength = bag.ReadInt32(QStringLiteral("MaxLength"), 0);
+    ApplyMaxLength();
+
+    m_DefaultValue = bag.ReadString(QStringLiteral("DefaultValue"), QString());
+    m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
+    m_LimitCheck = bag.ReadBool(QStringLiteral("LimitCheck"), false);
+    m_LowerLimit = bag.ReadDouble(QStringLiteral("LowerLimit"), 0);
+    m_Mode = bag.ReadInt32(QStringLiteral("Mode"), 0);
+    m_MustEnter = bag.ReadBool(QStringLiteral("MustEnter"), false);
+    m_MustEnterColor = bag.ReadColour(QStringLiteral("MustEnterColor"), 0x000000FF);
+    m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
+    m_UpperLimit = bag.ReadDouble(QStringLiteral("UpperLimit"), 0);
+    m_ValidateAtLostFocus = bag.ReadBool(QStringLiteral("ValidateAtLostFocus"), true);
+    ApplyIMEMode();
+
+    m_NormalBackColor = BackColor();
+    if (m_host->UserMode()) {
+        ApplyMustEnterColor();
+    }
+    txtInput->setText(m_DefaultValue);
+    Refresh();
+    m_ErrBase = bag.ReadInt32(QStringLiteral("ErrBase"), kDefaultErrBase);
+}
+
+void NumInputBoxR::WriteProperties(PropertyBag &bag) const {
+    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
+    bag.WriteProperty(QStringLiteral("Font"), Font(), m_host->AmbientFont());
+    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
+    bag.WriteProperty(QStringLiteral("IMEMode"), m_imeMode, qint16{3});
+    bag.WriteProperty(QStringLiteral("MaxLength"), m_maxLength, qint32{0});
+    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, QString());
+    bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
+    bag.WriteProperty(QStringLiteral("LimitCheck"), m_LimitCheck, false);
+    bag.WriteProperty(QStringLiteral("LowerLimit"), m_LowerLimit, 0.0);
+    bag.WriteProperty(QStringLiteral("Mode"), m_Mode, qint32{0});
+    bag.WriteProperty(QStringLiteral("MustEnter"), m_MustEnter, false);
+    bag.WriteColour(QStringLiteral("MustEnterColor"), m_MustEnterColor, 0x000000FF);
+    bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
+    bag.WriteProperty(QStringLiteral("UpperLimit"), m_UpperLimit, 0.0);
+    bag.WriteProperty(QStringLiteral("ValidateAtLostFocus"), m_ValidateAtLostFocus, true);
+    bag.WriteProperty(QStringLiteral("ErrBase"), m_ErrBase, kDefaultErrBase);
+}
+
+// ---- events ----
+
+void NumInputBoxR::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    txtInput->setGeometry(0, 0, width(), height());
+}
+
+bool NumInputBoxR::HandleKeyPress(QKeyEvent *event) {
+    short keyCode = KeyCodeOf(event);
+    short shift = ShiftCode(event->modifiers());
+    bool clipboardChord = false;
+    if (shift & 2) {
+        switch (keyCode) {
+            case 67:  // Ctrl+C
+                SetClipboardText(txtInput->selectedText());
+                clipboardChord = true;
+                break;
+            case 88:  // Ctrl+X
+                SetClipboardText(txtInput->selectedText());
+                txtInput->insert(QString());
+                clipboardChord = true;
+                break;
+            case 86:  // Ctrl+V
+                txtInput->insert(ClipboardText());
+                clipboardChord = true;
+                break;
+            default:
+                break;
+        }
+    }
+    emit KeyDown(keyCode, shift);
+    if (clipboardChord) {
+        return true;  // done by the control; the box must not do it a second time
+    }
+
+    short keyAscii = KeyAsciiOf(event);
+    if (keyAscii == 0 || m_Mode == kModeFreeText) {
+        return false;
+    }
+    const short typed = keyAscii;
+    const QString text = txtInput->text();
+    const int caret = std::min(SelStart(), 32767);
+    keyAscii = FilterNumberKey(
+        keyAscii,
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()), caret,
+        m_Mode);
+    emit KeyPress(keyAscii);
+    if (keyAscii == 0) {
+        return true;
+    }
+    if (keyAscii != typed) {
+        txtInput->insert(QString(QChar(static_cast<char16_t>(keyAscii))));
+        return true;
+    }
+    return false;
+}
+
+bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != txtInput) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return HandleKeyPress(static_cast<QKeyEvent *>(event));
+        case QEvent::KeyRelease: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            short keyCode = KeyCodeOf(key);
+            short shift = ShiftCode(key->modifiers());
+            emit KeyUp(keyCode, shift);
+            return false;
+        }
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            // Only a move to another widget of the window validates: not a message box, a menu or
+            // another application taking the focus.
+            if (m_ValidateAtLostFocus && !m_validating && reason != Qt::ActiveWindowFocusReason &&
+                reason != Qt::PopupFocusReason) {
+                m_validating = true;
+                const bool accepted = ValidateInput();
+                m_validating = false;
+                if (!accepted) {
+                    QMetaObject::invokeMethod(txtInput, qOverload<>(&QWidget::setFocus),
+                                              Qt::QueuedConnection);
+                }
+            }
+            return false;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove: {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
+                                                     ? Qt::MouseButtons(mouse->button())
+                                                     : mouse->buttons());
+            const short shift = ShiftCode(mouse->modifiers());
+            const QPointF twips = ControlHost::ScaleToContainer(mouse->position());
+            const auto x = static_cast<float>(twips.x());
+            const auto y = static_cast<float>(twips.y());
+            if (event->type() == QEvent::MouseButtonPress) {
+                emit MouseDown(button, shift, x, y);
+            } else if (event->type() == QEvent::MouseMove) {
+                emit MouseMove(button, shift, x, y);
+            } else {
+                emit MouseUp(button, shift, x, y);
+                if (txtInput->rect().contains(mouse->position().toPoint())) {
+                    emit Click();
+                }
+            }
+            return false;
+        }
+        case QEvent::MouseButtonDblClick:
+            emit DblClick();
+            return false;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,170 @@
+// NumInputBoxR: a single-line box for one number. It filters keystrokes by Mode (real or
+// integer, signed or not, or free text), validates and rewrites its text in canonical form when
+// the focus leaves it or the host asks, converts its text to the numeric types with errors
+// numbered from ErrBase, and paints an empty box in MustEnterColor while MustEnter is set.
+// The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; the box's context-menu
+// paste inserts the clipboard text the same way, and dropping text on the box is turned off.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "colours.h"
+
+class QLineEdit;
+
+namespace tavimor {
+class ControlHost;
+class PropertyBag;
+}  // namespace tavimor
+
+class NumInputBoxR : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(QString DefaultValue READ DefaultValue WRITE setDefaultValue)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(qint32 ErrBase READ ErrBase WRITE setErrBase)
+    Q_PROPERTY(bool ErrFlag READ ErrFlag)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(qint32 IMEMode READ IMEMode WRITE setIMEMode)
+    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
+    Q_PROPERTY(bool LimitCheck READ LimitCheck WRITE setLimitCheck)
+    Q_PROPERTY(double LowerLimit READ LowerLimit WRITE setLowerLimit)
+    Q_PROPERTY(qint16 MaxLength READ MaxLength WRITE setMaxLength)
+    Q_PROPERTY(qint32 Mode READ Mode WRITE setMode)
+    Q_PROPERTY(bool MustEnter READ MustEnter WRITE setMustEnter)
+    Q_PROPERTY(quint32 MustEnterColor READ MustEnterColor WRITE setMustEnterColor)
+    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
+    Q_PROPERTY(qint32 SelLength READ SelLength WRITE setSelLength)
+    Q_PROPERTY(qint32 SelStart READ SelStart WRITE setSelStart)
+    Q_PROPERTY(QString SelText READ SelText WRITE setSelText)
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(double UpperLimit READ UpperLimit WRITE setUpperLimit)
+    Q_PROPERTY(double ValDbl READ ValDbl)
+    Q_PROPERTY(bool ValidateAtLostFocus READ ValidateAtLostFocus WRITE setValidateAtLostFocus)
+    Q_PROPERTY(qint16 ValInt READ ValInt)
+    Q_PROPERTY(qint32 ValLng READ ValLng)
+    Q_PROPERTY(float ValSng READ ValSng)
+    Q_PROPERTY(QString Value READ Value WRITE setValue)
+
+public:
+    // Placed new: the fields take their initial values and the box its design look.
+    explicit NumInputBoxR(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
+
+    void ReadProperties(const tavimor::PropertyBag &bag);
+    void WriteProperties(tavimor::PropertyBag &bag) const;
+
+    void Cls();
+    void Refresh();
+    void Store();
+    void Restore();
+    void RestoreDefault();
+    bool ValidateValue();
+    bool Cancel();
+
+    quint32 BackColor() const;
+    void setBackColor(quint32 colour);
+    QString DefaultValue() const { return m_DefaultValue; }
+    void setDefaultValue(const QString &value);
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+    qint32 ErrBase() const { return m_ErrBase; }
+    void setErrBase(qint32 base);
+    bool ErrFlag() const { return m_ErrFlag; }
+    QFont Font() const;
+    void setFont(const QFont &font);
+    quint32 ForeColor() const;
+    void setForeColor(quint32 colour);
+    qint32 IMEMode() const { return m_imeMode; }
+    void setIMEMode(qint32 mode);
+    QString KeyName() const { return m_KeyName; }
+    void setKeyName(const QString &name);
+    bool LimitCheck() const { return m_LimitCheck; }
+    void setLimitCheck(bool check);
+    double LowerLimit() const { return m_LowerLimit; }
+    void setLowerLimit(double limit);
+    qint16 MaxLength() const;
+    void setMaxLength(qint16 length);
+    qint32 Mode() const { return m_Mode; }
+    void setMode(qint32 mode);
+    bool MustEnter() const { return m_MustEnter; }
+    void setMustEnter(bool mustEnter);
+    quint32 MustEnterColor() const { return m_MustEnterColor; }
+    void setMustEnterColor(quint32 colour);
+    QString SectionName() const { return m_SectionName; }
+    void setSectionName(const QString &name);
+    qint32 SelLength() const;
+    void setSelLength(qint32 length);
+    qint32 SelStart() const;
+    void setSelStart(qint32 start);
+    QString SelText() const;
+    void setSelText(const QString &text);
+    QString Text() const;
+    void setText(const QString &text);
+    double UpperLimit() const { return m_UpperLimit; }
+    void setUpperLimit(double limit);
+    double ValDbl();
+    bool ValidateAtLostFocus() const { return m_ValidateAtLostFocus; }
+    void setValidateAtLostFocus(bool validate);
+    qint16 ValInt();
+    qint32 ValLng();
+    float ValSng();
+    QString Value() const { return Text(); }
+    void setValue(const QString &value);
+
+    // The colour an empty box gets back once it is filled; captured at loading.
+    quint32 NormalBackColor() const { return m_NormalBackColor; }
+    QLineEdit *TextBox() const { return txtInput; }
+
+signals:
+    void Change();
+    void Click();
+    void DblClick();
+    void KeyDown(short &KeyCode, short &Shift);
+    void KeyPress(short &KeyAscii);
+    void KeyUp(short &KeyCode, short &Shift);
+    void MouseDown(short Button, short Shift, float X, float Y);
+    void MouseMove(short Button, short Shift, float X, float Y);
+    void MouseUp(short Button, short Shift, float X, float Y);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    bool ValidateInput();
+    QString GetMessage(short number) const;
+    void ApplyMustEnterColor();
+
+    void Notify(const char *property);
+    void ShowMessage(const QString &text);
+    bool HandleKeyPress(QKeyEvent *event);
+    void ApplyMaxLength();
+    void ApplyIMEMode();
+    [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,
+                                           short overflowMessage);
+
+    tavimor::ControlHost *m_host;
+    QLineEdit *txtInput;
+    qint32 m_maxLength = 0;
+    qint16 m_imeMode = 3;
+    bool m_validating = false;
+
+    quint32 m_NormalBackColor = 0;
+    std::optional<QString> m_StoredValue;
+    QString m_DefaultValue;
+    qint32 m_ErrBase = static_cast<qint32>(0x80040000u);
+    bool m_ErrFlag = false;
+    QString m_KeyName;
+    bool m_LimitCheck = false;
+    double m_LowerLimit = 0;
+    qint32 m_Mode = 0;
+    bool m_MustEnter = false;
+    quint32 m_MustEnterColor = 0x000000FF;
+    QString m_SectionName;
+    double m_UpperLimit = 0;
+    bool m_ValidateAtLostFocus = true;
+};

@@ -1,0 +1,18 @@
+// The keystroke rules of the numeric input box: which character may be typed at the caret,
+// given the text before the keystroke and the kind of number the box takes.
+#pragma once
+
+#include <string_view>
+
+namespace tavimor {
+
+// Modes: 0 real, 1 real not negative, 2 integer, 3 integer not negative, 4 free text.
+inline constexpr int kModeFreeText = 4;
+
+// The character code the box goes on with: `keyAscii` when the key is accepted, 0 when it is
+// refused. `text` is the text before the keystroke (UTF-16), `caret` the number of characters
+// before the caret (the selection's start). Runs for every mode but free text; a mode outside
+// 0 to 4 is filtered like mode 3.
+short FilterNumberKey(short keyAscii, std::u16string_view text, int caret, int mode);
+
+}  // namespace tavimor

@@ -1,0 +1,415 @@
+#include "num_input_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "clipboard.h"
+#include "control_host.h"
+#include "frm_main_properties.h"
+#include "message_recorder.h"
+#include "numbered_error.h"
+#include "property_bag.h"
+
+namespace {
+
+using tavimor::ControlHost;
+using tavimor::NumberedError;
+using tavimor::PropertyBag;
+using tavimor::testing::MessageRecorder;
+namespace design = tavimor::frm_main_design;
+
+std::int32_t ErrorNumber(const std::function<void()> &action) {
+    try {
+        action();
+    } catch (const NumberedError &error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+class NumInputBoxTest : public ::testing::Test {
+protected:
+    NumInputBoxTest() {
+        running.setLocaleID(1041);
+        box.show();
+        box.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        box.TextBox()->setFocus();
+    }
+
+    ControlHost running{ControlHost::Mode::Running};
+    MessageRecorder boxes;
+    NumInputBoxR box{&running};
+};
+
+TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret) {
+    const struct {
+        int mode;
+        const char *text;
+        int caret;
+        Qt::Key key;
+        const char *character;
+        const char *after;
+    } rows[] = {
+        {0, "", 0, Qt::Key_Minus, "-", "-"},        {1, "", 0, Qt::Key_Minus, "-", ""},
+        {3, "", 0, Qt::Key_Minus, "-", ""},         {2, "12", 2, Qt::Key_Period, ".", "12"},
+        {0, "-5", 0, Qt::Key_1, "1", "-5"},         {0, "-5", 0, Qt::Key_Backspace, "\b", "-5"},
+        {0, "12", 2, Qt::Key_E, "e", "12e"},        {0, "1e", 2, Qt::Key_Minus, "-", "1e-"},
+        {1, "1e", 2, Qt::Key_Minus, "-", "1e-"},    {0, "1e-", 3, Qt::Key_Minus, "-", "1e-"},
+        {0, "1e-5", 2, Qt::Key_Minus, "-", "1e-5"}, {0, "1e5", 2, Qt::Key_Minus, "-", "1e-5"},
+        {0, "1.5", 1, Qt::Key_E, "e", "1.5"},       {0, "1.5", 3, Qt::Key_E, "e", "1.5e"},
+        {0, "1.", 2, Qt::Key_E, "e", "1."},         {0, "5", 0, Qt::Key_E, "e", "5"},
+        {0, "1e5", 3, Qt::Key_Period, ".", "1e5"},  {0, "1e5", 0, Qt::Key_Period, ".", ".1e5"},
+        {0, "1.5", 3, Qt::Key_Period, ".", "1.5"},  {0, "2E3", 3, Qt::Key_D, "d", "2E3"},
+        {3, "42", 2, Qt::Key_A, "a", "42"},         {0, "5", 1, Qt::Key_Return, "\r", "5"},
+        {3, "42", 2, Qt::Key_Backspace, "\b", "4"}, {7, "4", 1, Qt::Key_Minus, "-", "4"},
+        {4, "ab", 2, Qt::Key_X, "x", "abx"},        {4, "", 0, Qt::Key_Minus, "-", "-"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.text) + " mode " + std::to_string(row.mode) + " key " +
+                     row.character);
+        if (row.mode <= 4) {
+            box.setMode(row.mode);
+        } else {
+            box.ReadProperties(PropertyBag{{QStringLiteral("mode"), qint32{row.mode}}});
+        }
+        box.setText(QString::fromUtf8(row.text));
+        box.setSelStart(row.caret);
+        QSignalSpy presses(&box, &NumInputBoxR::KeyPress);
+        QTest::keyClick(box.TextBox(), row.key, Qt::NoModifier);
+        EXPECT_EQ(box.Text(), QString::fromUtf8(row.after));
+        EXPECT_EQ(presses.count(), row.mode == 4 ? 0 : 1);
+    }
+}
+
+TEST_F(NumInputBoxTest, SelectionDoesNotSoftenTheRules) {
+    box.setText(QStringLiteral("-5"));
+    box.TextBox()->selectAll();
+    QTest::keyClick(box.TextBox(), Qt::Key_3);
+    EXPECT_EQ(box.Text(), QStringLiteral("-5"));
+    box.setText(QStringLiteral("1.5"));
+    box.TextBox()->selectAll();
+    QTest::keyClick(box.TextBox(), Qt::Key_Period);
+    EXPECT_EQ(box.Text(), QStringLiteral("1.5"));
+}
+
+TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted) {
+    box.setMode(3);
+    QList<short> seen;
+    QObject::connect(&box, &NumInputBoxR::KeyPress, &box, [&seen](short &keyAscii) {
+        seen << keyAscii;
+        if (keyAscii == '7') {
+            keyAscii = 0;
+        }
+    });
+    QTest::keyClicks(box.TextBox(), QStringLiteral("a17"));
+    EXPECT_EQ(seen, (QList<short>{0, '1', '7'}));
+    EXPECT_EQ(box.Text(), QStringLiteral("1"));
+}
+
+TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn) {
+    box.setMode(3);
+    tavimor::SetClipboardText(QStringLiteral("-7.5"));
+    QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("-7.5"));  // pasted unfiltered, once
+
+    box.TextBox()->setSelection(1, 2);
+    QTest::keyClick(box.TextBox(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tavimor::ClipboardText(), QStringLiteral("7."));
+
+    QTest::keyClick(box.TextBox(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(tavimor::ClipboardText(), QStringLiteral("7."));
+    EXPECT_EQ(box.Text(), QStringLiteral("-5"));
+
+    box.setSelStart(1);
+    QTest::keyClick(box.TextBox(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(tavimor::ClipboardText(), QString());
+
+    box.TextBox()->selectAll();
+    QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QString());
+    EXPECT_FALSE(box.TextBox()->acceptDrops());
+}
+
+TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses) {
+    const struct {
+        int mode;
+        bool limitCheck;
+        double lower;
+        double upper;
+        int maxLength;
+        const char *before;
+        bool result;
+        const char *after;
+        int messages;
+    } rows[] = {
+        {3, false, 0, 0, 0, "0012", true, "12", 0},
+        {0, false, 0, 0, 0, ".5", true, "0.5", 0},
+        {0, false, 0, 0, 0, "-.5", true, "-0.5", 0},
+        {0, false, 0, 0, 0, "5.", true, "5", 0},
+        {0, false, 0, 0, 0, "1e3", true, "1000", 0},
+        {0, false, 0, 0, 0, "2E-", true, "2", 0},
+        {0, false, 0, 0, 0, "1d2", true, "100", 0},
+        {0, false, 0, 0, 0, "-", false, "-", 1},
+        {0, false, 0, 0, 0, "1e400", false, "1e400", 1},
+        {0, false, 0, 0, 0, "", true, "", 0},
+        {0, true, 1, 10, 0, "", false, "", 1},
+        {0, true, 0, 0, 0, "123", true, "123", 0},
+        {0, true, 1, 10, 0, "10", true, "10", 0},
+        {0, true, 1, 10, 0, "10.0001", false, "10.0001", 1},
+        {0, true, 10, 20, 0, "5e", false, "5e0", 1},
+        {0, false, 0, 0, 4, "1e5", false, "1e5", 1},
+        {1, false, 0, 0, 0, "-7.5", true, "-7.5", 0},
+        {4, false, 0, 0, 0, "abc", true, "abc", 0},
+        {0, false, 0, 0, 0, "1e-400", true, "0", 0},
+        {3, false, 0, 0, 0, "\x01\x02", false, "\x01\x02", 1},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.before);
+        NumInputBoxR fresh(&running);
+        fresh.setMode(row.mode);
+        fresh.setUpperLimit(row.upper);
+        fresh.setLowerLimit(row.lower);
+        fresh.setLimitCheck(row.limitCheck);
+        fresh.setMaxLength(static_cast<qint16>(row.maxLength));
+        fresh.setText(QString::fromUtf8(row.before));
+        boxes.Clear();
+        EXPECT_EQ(fresh.ValidateValue(), row.result);
+        EXPECT_EQ(fresh.Text(), QString::fromUtf8(row.after));
+        EXPECT_EQ(static_cast<int>(boxes.Boxes().size()), row.messages);
+        EXPECT_EQ(fresh.Cancel(), !row.result);
+    }
+}
+
+TEST_F(NumInputBoxTest, MessageBoxesAreAssembledFromTheTable) {
+    const struct {
+        int locale;
+        const char *outOfRange;
+        const char *tooLong;
+        const char *conversion;
+        const char *title;
+    } languages[] = {
+        {1041, "入力が制限範囲を越えています\r 1≦ Input ≦ 100",
+         "変換後の文字数が\r入力を許可されている\r最大値を越えました",
+         "変換エラーが生じました\r入力を修正してください\r入力可能な数値：\r負の値は "
+         "-1.79769313486232E308 "
+         "～ -4.94065645841247E-324\r正の値は  4.94065645841247E-324 ～  1.79769313486232E308",
+         "警告!!"},
+        {1033, "Input value out of defined range.\r 1≦ Input ≦ 100",
+         "The character number of converted value\rovered the defined maximum limitation.\r",
+         "Conversion error.\rCorrect input value.\rEffective input value：\rNegative value "
+         "-1.79769313486232E308 ～ -4.94065645841247E-324\rPositive value  4.94065645841247E-324 "
+         "～  1.79769313486232E308",
+         "Warning!!"},
+    };
+    for (const auto &language : languages) {
+        SCOPED_TRACE(language.locale);
+        running.setLocaleID(language.locale);
+        boxes.Clear();
+        box.setMode(0);
+        box.setUpperLimit(100);
+        box.setLowerLimit(1);
+        box.setLimitCheck(true);
+        box.setText(QStringLiteral("500"));
+        box.ValidateValue();
+        box.setLimitCheck(false);
+        box.setMaxLength(4);
+        box.setText(QStringLiteral("1e5"));
+        box.ValidateValue();
+        box.setMaxLength(0);
+        box.setText(QStringLiteral("x"));
+        box.ValidateValue();
+        ASSERT_EQ(boxes.Boxes().size(), 3u);
+        EXPECT_EQ(boxes.Boxes()[0].text, QString::fromUtf8(language.outOfRange));
+        EXPECT_EQ(boxes.Boxes()[1].text, QString::fromUtf8(language.tooLong));
+        EXPECT_EQ(boxes.Boxes()[2].text, QString::fromUtf8(language.conversion));
+        for (const auto &shown : boxes.Boxes()) {
+            EXPECT_EQ(shown.title, QString::fromUtf8(language.title));
+            EXPECT_EQ(shown.style, 16);
+        }
+    }
+    boxes.Clear();
+    box.setLimitCheck(true);
+    box.ReadProperties(PropertyBag{{QStringLiteral("limitcheck"), true},
+                                   {QStringLiteral("lowerlimit"), 10.0},
+                                   {QStringLiteral("upperlimit"), 5.0}});
+    box.setText(QStringLiteral("7"));
+    EXPECT_FALSE(box.ValidateValue());
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Irregal limitation for input."));
+}
+
+TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors) {
+    box.setText(QStringLiteral("2.5"));
+    EXPECT_EQ(box.ValLng(), 2);
+    box.setText(QStringLiteral("3.5"));
+    EXPECT_EQ(box.ValLng(), 4);
+    EXPECT_EQ(box.ValInt(), 4);
+    EXPECT_FLOAT_EQ(box.ValSng(), 3.5f);
+    box.setText(QString());
+    EXPECT_EQ(box.ValLng(), 0);
+    EXPECT_EQ(box.ValDbl(), 0.0);
+    EXPECT_FALSE(box.ErrFlag());
+
+    const struct {
+        const char *text;
+        std::function<void(NumInputBoxR &)> read;
+        std::int32_t number;
+    } failures[] = {
+        {"abc", [](NumInputBoxR &b) { b.ValLng(); }, -2147221491},
+        {"40000", [](NumInputBoxR &b) { b.ValInt(); }, -2147218492},
+        {"1e39", [](NumInputBoxR &b) { b.ValSng(); }, -2147218494},
+        {"1e400", [](NumInputBoxR &b) { b.ValDbl(); }, -2147218493},
+        {"3e9", [](NumInputBoxR &b) { b.ValLng(); }, -2147218491},
+        {"99999999999999999999", [](NumInputBoxR &b) { b.ValLng(); }, -2147218491},
+    };
+    for (const auto &failure : failures) {
+        SCOPED_TRACE(failure.text);
+        box.setText(QString::fromUtf8(failure.text));
+        EXPECT_EQ(ErrorNumber([&] { failure.read(box); }), failure.number);
+    }
+    EXPECT_TRUE(box.ErrFlag());
+    box.setText(QStringLiteral("5"));
+    EXPECT_TRUE(box.ValidateValue());
+    EXPECT_TRUE(box.ErrFlag());  // never cleared
+
+    box.setErrBase(2147483647);
+    box.setText(QStringLiteral("abc"));
+    EXPECT_EQ(ErrorNumber([&] { box.ValLng(); }), NumberedError::kOverflow);
+}
+
+TEST_F(NumInputBoxTest, BadSettingsAreRefusedAndKeepTheirValues) {
+    EXPECT_EQ(ErrorNumber([&] { box.setMode(5); }), 3000);
+    EXPECT_EQ(ErrorNumber([&] { box.setLowerLimit(5); }), 3001);
+    EXPECT_EQ(ErrorNumber([&] { box.setDefaultValue(QStringLiteral("1")); }), 382);
+    EXPECT_EQ(ErrorNumber([&] { box.setIMEMode(40000); }), NumberedError::kOverflow);
+    EXPECT_EQ(box.Mode(), 0);
+    EXPECT_EQ(box.LowerLimit(), 0.0);
+    try {
+        box.setMode(-1);
+    } catch (const NumberedError &error) {
+        EXPECT_EQ(error.Description(), "このプロパティには0から4の整数を入力して下さい");
+    }
+    box.setUpperLimit(10);
+    box.setLowerLimit(5);
+    EXPECT_EQ(box.LowerLimit(), 5.0);
+    EXPECT_EQ(ErrorNumber([&] { box.setUpperLimit(4); }), 3001);
+    box.setUpperLimit(5);  // equal limits are accepted
+
+    ControlHost designing(ControlHost::Mode::Designing);
+    designing.setLocaleID(1033);
+    NumInputBoxR designed(&designing);
+    designed.setMode(9);
+    designed.setLowerLimit(1);
+    designed.setUpperLimit(-1);
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Valid value is from 0 to 4."));
+    EXPECT_EQ(boxes.Boxes()[1].text, QStringLiteral("Enter below UpperLimit value."));
+    EXPECT_EQ(boxes.Boxes()[2].text, QStringLiteral("Enter not less than LowerLimit value."));
+    designed.setDefaultValue(QStringLiteral("42"));
+    EXPECT_EQ(designed.Text(), QStringLiteral("42"));
+}
+
+TEST_F(NumInputBoxTest, MustEnterPaintsTheEmptyBox) {
+    box.ReadProperties(PropertyBag{{QStringLiteral("mustenter"), true}});
+    EXPECT_EQ(box.BackColor(), 0x000000FFu);  // empty from the start while running
+    EXPECT_EQ(box.NormalBackColor(), 0x80000005u);
+    QTest::keyClick(box.TextBox(), Qt::Key_4);
+    EXPECT_EQ(box.BackColor(), 0x80000005u);
+    QTest::keyClick(box.TextBox(), Qt::Key_Backspace);
+    EXPECT_EQ(box.BackColor(), 0x000000FFu);
+
+    box.setText(QStringLiteral("1"));
+    box.setBackColor(0x0000FF00);
+    EXPECT_EQ(box.BackColor(), 0x0000FF00u);
+    box.setText(QStringLiteral("12"));
+    EXPECT_EQ(box.BackColor(), 0x80000005u);
+
+    NumInputBoxR later(&running);
+    later.setMustEnter(true);  // no colour change until the text changes
+    EXPECT_EQ(later.BackColor(), 0x80000005u);
+}
+
+TEST_F(NumInputBoxTest, StoreRestoreAndTheChangePath) {
+    QSignalSpy changes(&box, &NumInputBoxR::Change);
+    box.setText(QStringLiteral("12"));
+    box.Restore();  // nothing stored: empties the box
+    EXPECT_EQ(box.Text(), QString());
+    box.setValue(QStringLiteral("34"));
+    EXPECT_EQ(box.Text(), box.Value());
+    box.Store();
+    box.Cls();
+    box.Restore();
+    EXPECT_EQ(box.Text(), QStringLiteral("34"));
+    EXPECT_EQ(changes.count(), 5);
+}
+
+TEST_F(NumInputBoxTest, TimeLimitSetReadsSavesAndReadsAgain) {
+    NumInputBoxR first(&running);
+    first.ReadProperties(design::txtTimeLimit());
+    EXPECT_EQ(first.Mode(), 3);
+    EXPECT_EQ(first.BackColor(), 0x80000004u);
+    EXPECT_FALSE(first.Enabled());
+    EXPECT_EQ(first.IMEMode(), 3);
+    EXPECT_EQ(first.ErrBase(), static_cast<qint32>(0x80040000u));
+    EXPECT_TRUE(first.ValidateAtLostFocus());
+    PropertyBag saved;
+    first.WriteProperties(saved);
+    NumInputBoxR second(&running);
+    second.ReadProperties(saved);
+    PropertyBag savedAgain;
+    second.WriteProperties(savedAgain);
+    ASSERT_EQ(saved.Entries().size(), savedAgain.Entries().size());
+    for (std::size_t i = 0; i < saved.Entries().size(); ++i) {
+        EXPECT_EQ(saved.Entries()[i].key, savedAgain.Entries()[i].key);
+        EXPECT_EQ(saved.Entries()[i].value, savedAgain.Entries()[i].value);
+    }
+    EXPECT_EQ(saved.Entries().size(), 4u);  // BackColor, Enabled, Font, Mode
+}
+
+TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack) {
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *input = new NumInputBoxR(&running);
+    auto *other = new QPushButton(QStringLiteral("other"));
+    layout->addWidget(input);
+    layout->addWidget(other);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    input->TextBox()->setFocus();
+    input->setText(QStringLiteral("-"));
+    other->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_TRUE(input->TextBox()->hasFocus());
+    input->setText(QStringLiteral("0012"));
+    other->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_EQ(input->Text(), QStringLiteral("12"));
+}
+
+TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox) {
+    box.setMode(0);
+    box.TextBox()->setMaxLength(40000);
+    box.setText(QString(40000, QLatin1Char('9')));
+    box.setSelStart(39999);
+    QTest::keyClick(box.TextBox(), Qt::Key_E);
+    QTest::keyClick(box.TextBox(), Qt::Key_Minus);
+    EXPECT_FALSE(box.ValidateValue());  // beyond the range of a double
+    for (const char *text : {".", "e", "-e", "1e-", "\x7f", "１２", "1,5", "0x10"}) {
+        box.setText(QString::fromUtf8(text));
+        box.ValidateValue();
+        EXPECT_EQ(ErrorNumber([&] { box.ValLng(); }) != 0, QString::fromUtf8(text) != "1e-")
+            << text;
+    }
+}
+
+}  // namespace
