@@ -138,6 +138,7 @@ def make(style, path, text):
     subsetter.subset(font)
     to_truetype(font, palt_adjustments(font))
     rename(font, style)
+    font.recalcTimestamp = False  # the same sources give the same bytes
     target = OUT / f"TavimorSansJP-{style}.ttf"
     font.save(target)
     print(f"{target.relative_to(ROOT)}: {len(font.getGlyphOrder())} glyphs")
