@@ -7,7 +7,8 @@
 
 namespace {
 
-void BM_BuildAnswerOptions(benchmark::State &bench) {
+void BM_BuildAnswerOptions(benchmark::State &bench)
+{
     const tavimor::AcidCatalogue catalogue = tavimor::BuildAcidCatalogue();
     tavimor::DrillState state;
     const int form = static_cast<int>(bench.range(0));
@@ -18,7 +19,8 @@ void BM_BuildAnswerOptions(benchmark::State &bench) {
 }
 BENCHMARK(BM_BuildAnswerOptions)->Arg(0)->Arg(1)->Arg(2);
 
-void BM_AskAndJudge(benchmark::State &bench) {
+void BM_AskAndJudge(benchmark::State &bench)
+{
     const tavimor::AcidCatalogue catalogue = tavimor::BuildAcidCatalogue();
     tavimor::DrillState state;
     tavimor::BuildAnswerOptions(state, catalogue, 2, tavimor::AscendingCodePointOrder);
@@ -32,7 +34,8 @@ void BM_AskAndJudge(benchmark::State &bench) {
 }
 BENCHMARK(BM_AskAndJudge);
 
-void BM_RateText(benchmark::State &bench) {
+void BM_RateText(benchmark::State &bench)
+{
     int judged = 1;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(tavimor::RateText(judged, judged / 3));

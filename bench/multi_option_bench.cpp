@@ -8,7 +8,8 @@
 
 namespace {
 
-void BM_OptionCaptions22(benchmark::State &bench) {
+void BM_OptionCaptions22(benchmark::State &bench)
+{
     MultiOption answers;
     answers.ReadProperties(tavimor::frm_main_design::mopAnswer());
     answers.resize(449, 257);
@@ -28,7 +29,8 @@ BENCHMARK(BM_OptionCaptions22)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -4,7 +4,8 @@
 
 namespace tavimor {
 
-const std::string &AcidCatalogue::Text(int form, int row) const {
+const std::string &AcidCatalogue::Text(int form, int row) const
+{
     if (form < 0 || form >= kColumnCount || row < kFirstRow || row > kLastRow) {
         throw std::out_of_range("AcidCatalogue: no cell at form " + std::to_string(form) +
                                 ", row " + std::to_string(row));
@@ -12,7 +13,8 @@ const std::string &AcidCatalogue::Text(int form, int row) const {
     return m_texts[static_cast<std::size_t>(form)][static_cast<std::size_t>(row - 1)];
 }
 
-AcidCatalogue BuildAcidCatalogue() {
+AcidCatalogue BuildAcidCatalogue()
+{
     struct Entry {
         const char *oneLetter;
         const char *threeLetter;

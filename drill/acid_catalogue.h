@@ -30,7 +30,8 @@ public:
     const std::string &Text(int form, int row) const;
 
     // Replaces the whole table: `texts[form][row - 1]`.
-    void Assign(const std::array<std::array<std::string, kRowCount>, kColumnCount> &texts) {
+    void Assign(const std::array<std::array<std::string, kRowCount>, kColumnCount> &texts)
+    {
         m_texts = texts;
     }
 

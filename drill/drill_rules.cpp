@@ -9,13 +9,15 @@
 
 namespace tavimor {
 
-std::vector<std::string> AscendingCodePointOrder(std::vector<std::string> texts) {
+std::vector<std::string> AscendingCodePointOrder(std::vector<std::string> texts)
+{
     std::stable_sort(texts.begin(), texts.end());
     return texts;
 }
 
 std::string BuildAnswerOptions(DrillState &state, const AcidCatalogue &catalogue, int answerForm,
-                               const TextOrder &order) {
+                               const TextOrder &order)
+{
     state.AnswerMap.fill(0);
 
     std::vector<std::string> texts;
@@ -43,11 +45,13 @@ std::string BuildAnswerOptions(DrillState &state, const AcidCatalogue &catalogue
     return captions;
 }
 
-bool FormsClash(int questionForm, int answerForm) {
+bool FormsClash(int questionForm, int answerForm)
+{
     return questionForm == answerForm;
 }
 
-std::int32_t DrawRow(int questionForm, float u) {
+std::int32_t DrawRow(int questionForm, float u)
+{
     const int rows = questionForm < static_cast<int>(NotationForm::Picture)
                          ? AcidCatalogue::kRowCount
                          : AcidCatalogue::kPictureRowCount;
@@ -59,7 +63,8 @@ std::int32_t DrawRow(int questionForm, float u) {
     return static_cast<std::int32_t>(std::min<double>(drawn, rows));
 }
 
-std::int32_t AskQuestion(DrillState &state, int questionForm, RandomSource &random) {
+std::int32_t AskQuestion(DrillState &state, int questionForm, RandomSource &random)
+{
     state.Answered = false;
     state.AskedCount = CountUp(state.AskedCount);
     const std::int32_t row = DrawRow(questionForm, random.NextSingle());
@@ -67,14 +72,16 @@ std::int32_t AskQuestion(DrillState &state, int questionForm, RandomSource &rand
     return row;
 }
 
-std::int32_t AnswerRow(const DrillState &state, int choice) {
+std::int32_t AnswerRow(const DrillState &state, int choice)
+{
     if (choice < -1 || choice >= DrillState::kMapSize - 1) {
         return 0;
     }
     return state.AnswerMap[static_cast<std::size_t>(choice + 1)];
 }
 
-std::optional<Judgement> JudgeAnswer(DrillState &state, int choice) {
+std::optional<Judgement> JudgeAnswer(DrillState &state, int choice)
+{
     if (state.Answered) {
         return std::nullopt;
     }
@@ -90,13 +97,15 @@ std::optional<Judgement> JudgeAnswer(DrillState &state, int choice) {
     return judgement;
 }
 
-void ResetCounts(DrillState &state) {
+void ResetCounts(DrillState &state)
+{
     state.AskedCount = 0;
     state.JudgedCount = 0;
     state.RightCount = 0;
 }
 
-void ResetDrillState(DrillState &state, bool clearCounts) {
+void ResetDrillState(DrillState &state, bool clearCounts)
+{
     state.CurrentRow = 0;
     if (clearCounts) {
         ResetCounts(state);
@@ -104,11 +113,13 @@ void ResetDrillState(DrillState &state, bool clearCounts) {
     state.Answered = true;
 }
 
-std::int32_t CountUp(std::int32_t count) {
+std::int32_t CountUp(std::int32_t count)
+{
     return count < std::numeric_limits<std::int32_t>::max() ? count + 1 : count;
 }
 
-std::string RateText(std::int32_t judgedCount, std::int32_t rightCount) {
+std::string RateText(std::int32_t judgedCount, std::int32_t rightCount)
+{
     float rate = 0.0f;
     if (judgedCount != 0) {
         rate = static_cast<float>(static_cast<double>(rightCount) * 100.0 /
@@ -118,11 +129,21 @@ std::string RateText(std::int32_t judgedCount, std::int32_t rightCount) {
     return FormatOneDecimal(readBack.value);
 }
 
-std::optional<std::int32_t> TimerInterval(std::int32_t limitSeconds) {
+std::optional<std::int32_t> TimerInterval(std::int32_t limitSeconds)
+{
     if (limitSeconds < 1 || limitSeconds > kLongestTimeLimit) {
         return std::nullopt;
     }
     return limitSeconds * 1000;
+}
+
+}  // namespace tavimor
+
+namespace tavimor {
+
+std::string_view TimeLimitRefusal(std::int32_t limitSeconds)
+{
+    return limitSeconds > kLongestTimeLimit ? kTimeLimitTooLongMessage : kTimeLimitMessage;
 }
 
 }  // namespace tavimor

@@ -24,6 +24,9 @@ inline constexpr std::string_view kTimeLimitMessage = "タイムリミットを�
 
 // The longest time limit in seconds whose interval in milliseconds fits a 32-bit timer.
 inline constexpr std::int32_t kLongestTimeLimit = 2147483;
+// Shown when a timed run is started with a time limit beyond the longest one.
+inline constexpr std::string_view kTimeLimitTooLongMessage =
+    "タイムリミットは2147483秒以下で入力してください";
 
 // Puts texts into ascending order. The main window sorts with its sorted list box.
 using TextOrder = std::function<std::vector<std::string>(std::vector<std::string>)>;
@@ -73,5 +76,8 @@ std::string RateText(std::int32_t judgedCount, std::int32_t rightCount);
 // The timer interval in milliseconds for a time limit in seconds, or nothing when the limit is
 // refused: below 1, or beyond kLongestTimeLimit.
 std::optional<std::int32_t> TimerInterval(std::int32_t limitSeconds);
+
+// The message that refuses a time limit TimerInterval does not take.
+std::string_view TimeLimitRefusal(std::int32_t limitSeconds);
 
 }  // namespace tavimor

@@ -1,6 +1,377 @@
 #include "frm_main.h"
 
-frmMain::frmMain(QWidget *parent) : QWidget(parent) {
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include "boolean_box.h"
+#include "caption_label.h"
+#include "colours.h"
+#include "control_host.h"
+#include "drill_rules.h"
+#include "drill_timer.h"
+#include "frm_main_properties.h"
+#include "frm_table.h"
+#include "image_box.h"
+#include "message_box.h"
+#include "multi_option.h"
+#include "num_input_box.h"
+#include "numbered_error.h"
+#include "program_resources.h"
+#include "random_source.h"
+#include "value_conversion.h"
+
+using namespace tavimor;
+
+namespace {
+
+QString Text(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// A count as the labels hold it: decimal text, 0 when it is not a number.
+std::int32_t Count(const QString &text)
+{
+    const Converted<std::int32_t> count = ToLong(text.toStdString());
+    return count.status == ConversionStatus::Ok ? count.value : 0;
+}
+
+QString CountText(std::int32_t count)
+{
+    return QString::number(count);
+}
+
+}  // namespace
+
+frmMain::frmMain(RandomSource *random, QWidget *parent)
+    : QWidget(parent),
+      m_host(std::make_unique<ControlHost>(ControlHost::Mode::Running)),
+      m_ownRandom(random == nullptr ? std::make_unique<ClockSeededRandom>() : nullptr),
+      m_random(random != nullptr ? random : m_ownRandom.get())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tavimor ver.1.00"));
-    setFixedSize(593, 481);
+    setWindowIcon(ProgramIcon());
+    const QFont font = frm_main_design::WindowFont();
+    setFont(font);
+    m_host->setAmbientFont(font);
+    setFixedSize(TwipsToPixels(8895), TwipsToPixels(7215));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    ui.setupUi(this, m_host.get());
+
+    connect(ui.mopQuestionType, &MultiOption::Change, this, &frmMain::mopQuestionType_Change);
+    connect(ui.mopAnswerType, &MultiOption::Change, this, &frmMain::mopAnswerType_Change);
+    connect(ui.mopAnswer, &MultiOption::Change, this, &frmMain::mopAnswer_Change);
+    connect(ui.chkOmitPushAnswer, &BooleanBox::Click, this, &frmMain::chkOmitPushAnswer_Click);
+    connect(ui.chkShowAnswer, &BooleanBox::Click, this, &frmMain::chkShowAnswer_Click);
+    connect(ui.chkUseTimer, &BooleanBox::Click, this, &frmMain::chkUseTimer_Click);
+    connect(ui.cmdInitialize, &QPushButton::clicked, this, &frmMain::cmdInitialize_Click);
+    connect(ui.cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(ui.cmdShowTable, &QPushButton::clicked, this, &frmMain::cmdShowTable_Click);
+    connect(ui.cmdQuestion, &QPushButton::clicked, this, &frmMain::cmdQuestion_Click);
+    connect(ui.cmdAnswer, &QPushButton::clicked, this, &frmMain::cmdAnswer_Click);
+    connect(ui.cmdStartQuestion, &QPushButton::clicked, this, &frmMain::cmdStartQuestion_Click);
+    connect(ui.cmdEndQuestion, &QPushButton::clicked, this, &frmMain::cmdEndQuestion_Click);
+    connect(ui.Timer1, &DrillTimer::Timer, this, &frmMain::Timer1_Timer);
+    connect(ui.lblQuestionNumber, &CaptionLabel::Change, this, &frmMain::lblQuestionNumber_Change);
+    connect(ui.lblRigthAnswerNumber, &CaptionLabel::Change, this,
+            &frmMain::lblRigthAnswerNumber_Change);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+// ---- the drill controller ----
+
+void frmMain::Form_Load()
+{
+    if (m_ownRandom) {
+        static_cast<ClockSeededRandom *>(m_ownRandom.get())->Randomize();
+    }
+    BuildAcidCatalogue();
+    mopAnswerType_Change();
+    ResetDrill(true);
+}
+
+void frmMain::BuildAcidCatalogue()
+{
+    AcidCatalogue = tavimor::BuildAcidCatalogue();
+}
+
+DrillState frmMain::ReadState() const
+{
+    DrillState state = m_state;
+    state.CurrentRow = Count(ui.lblAminoAcid->Tag());
+    state.AskedCount = Count(ui.lblQuestionNumber->Tag());
+    state.JudgedCount = Count(ui.lblQuestionNumber->Caption());
+    state.RightCount = Count(ui.lblRigthAnswerNumber->Caption());
+    return state;
+}
+
+QString frmMain::BuildAnswerOptions(int AnswerForm)
+{
+    // The window's sorted list puts the texts into ascending order.
+    const TextOrder order = [this](std::vector<std::string> texts) {
+        ui.lstSort->clear();
+        for (const std::string &text : texts) {
+            ui.lstSort->addItem(Text(text));
+        }
+        std::vector<std::string> sorted;
+        for (int p = 0; p < ui.lstSort->count(); ++p) {
+            sorted.push_back(ui.lstSort->item(p)->text().toStdString());
+        }
+        return sorted;
+    };
+    return Text(tavimor::BuildAnswerOptions(m_state, AcidCatalogue, AnswerForm, order));
+}
+
+void frmMain::mopQuestionType_Change()
+{
+    ResetDrill(false);
+}
+
+void frmMain::mopAnswerType_Change()
+{
+    const int form = ui.mopAnswerType->Value();
+    if (form < 0 || form >= AcidCatalogue::kColumnCount) {
+        return;
+    }
+    ui.mopAnswer->setOptionCaptions(BuildAnswerOptions(form));
+    ResetDrill(false);
+}
+
+void frmMain::chkOmitPushAnswer_Click()
+{
+    ui.cmdAnswer->setEnabled(!ui.chkOmitPushAnswer->Value());
+}
+
+void frmMain::chkShowAnswer_Click()
+{
+    const bool on = ui.chkShowAnswer->Value();
+    ui.lblAnswerLabel->setEnabled(on);
+    ui.lblAnswer->setVisible(on);
+}
+
+void frmMain::chkUseTimer_Click()
+{
+    const bool on = ui.chkUseTimer->Value();
+    SetTimeLimitInputEnabled(on, false);
+    ui.cmdStartQuestion->setEnabled(on);
+    ui.cmdQuestion->setEnabled(!on);
+    ui.cmdEndQuestion->setEnabled(false);
+}
+
+void frmMain::cmdInitialize_Click()
+{
+    ResetDrill(true);
+}
+
+void frmMain::cmdExit_Click()
+{
+    frmTable::CloseTable();
+    close();
+}
+
+void frmMain::cmdShowTable_Click()
+{
+    frmTable::ShowTable();
+}
+
+void frmMain::ResetDrill(bool ClearCounts)
+{
+    DrillState state = ReadState();
+    ResetDrillState(state, ClearCounts);
+
+    ui.lblAminoAcid->setTag(CountText(state.CurrentRow));
+    ui.lblAnswer->setCaption(QString());
+    ui.lblAminoAcid->setCaption(QString());
+    ui.imgAminoAcid->hide();
+    ui.lblRightAnswer->hide();
+    ui.lblBadAnswer->hide();
+    if (ClearCounts) {
+        ui.lblQuestionNumber->setTag(CountText(state.AskedCount));
+        ui.lblQuestionNumber->setCaption(CountText(state.JudgedCount));
+        ui.lblRigthAnswerNumber->setCaption(CountText(state.RightCount));
+    }
+    ui.mopAnswer->setValue(-1);
+    ui.mopAnswer->setEnabled(false);
+    ui.Timer1->setEnabled(false);
+    if (ui.chkUseTimer->Value()) {
+        ui.cmdStartQuestion->setEnabled(true);
+        ui.cmdEndQuestion->setEnabled(false);
+        ui.mopQuestionType->setEnabled(true);
+        ui.mopAnswerType->setEnabled(true);
+        SetTimeLimitInputEnabled(true, true);
+    }
+    m_state.Answered = state.Answered;
+}
+
+void frmMain::SetTimeLimitInputEnabled(bool Enable, bool IncludeTimerSwitch)
+{
+    if (IncludeTimerSwitch) {
+        ui.chkUseTimer->setEnabled(Enable);
+    }
+    ui.txtTimeLimit->setEnabled(Enable);
+    for (CaptionLabel *label : ui.lblTimeLimit) {
+        label->setEnabled(Enable);
+    }
+    ui.txtTimeLimit->setBackColor(Enable ? kSysWindow : kSysMenu);
+}
+
+void frmMain::Refuse(std::string_view message)
+{
+    // A tick of a timed run may come while the box is open; it must not open another.
+    m_refusing = true;
+    MsgBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+           kMsgBoxExclamation, QStringLiteral("Tavimor"));
+    m_refusing = false;
+}
+
+// ---- the question cycle ----
+
+void frmMain::cmdQuestion_Click()
+{
+    const int answerForm = ui.mopAnswerType->Value();
+    const int questionForm = ui.mopQuestionType->Value();
+    if (FormsClash(questionForm, answerForm)) {
+        Refuse(kFormsClashMessage);
+        return;
+    }
+    if (questionForm < 0) {
+        return;  // no question form chosen: nothing to ask
+    }
+    DrillState state = ReadState();
+    const std::int32_t row = AskQuestion(state, questionForm, *m_random);
+
+    m_state.Answered = state.Answered;
+    ui.mopAnswer->setEnabled(true);
+    ui.mopAnswer->setValue(-1);
+    if (!ui.chkOmitPushAnswer->Value()) {
+        ui.cmdAnswer->setEnabled(true);
+    }
+    ui.lblRightAnswer->hide();
+    ui.lblBadAnswer->hide();
+    ui.lblAnswer->setCaption(QString());
+    ui.lblQuestionNumber->setTag(CountText(state.AskedCount));
+    ui.lblAminoAcid->setTag(CountText(row));
+
+    if (questionForm < static_cast<int>(NotationForm::Picture)) {
+        ui.imgAminoAcid->hide();
+        ui.lblAminoAcid->show();
+        SetForeColor(ui.lblAminoAcid, kSysWindowText);
+        ui.lblAminoAcid->setCaption(Text(AcidCatalogue.Text(questionForm, row)));
+    } else {
+        ui.lblAminoAcid->hide();
+        ui.imgAminoAcid->setPicture(LoadResPicture(row));
+        ui.imgAminoAcid->show();
+    }
+}
+
+void frmMain::cmdAnswer_Click()
+{
+    if (m_state.Answered) {
+        return;
+    }
+    DrillState state = ReadState();
+    const auto judgement = JudgeAnswer(state, ui.mopAnswer->Value());
+    if (!judgement) {
+        return;
+    }
+    ui.lblAminoAcid->setTag(CountText(state.CurrentRow));
+    ui.lblQuestionNumber->setCaption(ui.lblQuestionNumber->Tag());
+    if (judgement->right) {
+        ui.lblRightAnswer->show();
+        ui.lblRigthAnswerNumber->setCaption(CountText(state.RightCount));
+    } else {
+        ui.lblBadAnswer->show();
+    }
+    const int answerForm = ui.mopAnswerType->Value();
+    if (ui.chkShowAnswer->Value() && answerForm >= 0 && answerForm < AcidCatalogue::kColumnCount &&
+        judgement->row >= AcidCatalogue::kFirstRow && judgement->row <= AcidCatalogue::kLastRow) {
+        ui.lblAnswer->setCaption(Text(AcidCatalogue.Text(answerForm, judgement->row)));
+    }
+    if (ui.chkUseTimer->Value()) {
+        ui.Timer1->setEnabled(false);
+        ui.Timer1->setEnabled(true);
+    }
+    SetForeColor(ui.lblAminoAcid, kSysButtonFace);
+    ui.mopAnswer->setEnabled(false);
+    m_state.Answered = true;
+}
+
+void frmMain::mopAnswer_Change()
+{
+    if (ui.chkOmitPushAnswer->Value()) {
+        cmdAnswer_Click();
+    }
+}
+
+void frmMain::lblQuestionNumber_Change()
+{
+    ShowScore();
+}
+
+void frmMain::lblRigthAnswerNumber_Change()
+{
+    ShowScore();
+}
+
+void frmMain::ShowScore()
+{
+    const std::int32_t judged = Count(ui.lblQuestionNumber->Caption());
+    const std::int32_t right = Count(ui.lblRigthAnswerNumber->Caption());
+    ui.lblRigthAnswerPercent->setCaption(Text(RateText(judged, right)));
+}
+
+// ---- the timed drill ----
+
+void frmMain::cmdStartQuestion_Click()
+{
+    std::int32_t limit = 0;
+    try {
+        limit = ui.txtTimeLimit->ValLng();
+    } catch (const NumberedError &) {
+        // A text that is not a number, or a number beyond 32 bits.
+        const bool tooLong =
+            ToLong(ui.txtTimeLimit->Text().toStdString()).status == ConversionStatus::Overflow;
+        Refuse(tooLong ? kTimeLimitTooLongMessage : kTimeLimitMessage);
+        return;
+    }
+    const std::optional<std::int32_t> interval = TimerInterval(limit);
+    if (!interval) {
+        Refuse(TimeLimitRefusal(limit));
+        return;
+    }
+    ResetDrill(true);
+    ui.cmdQuestion->setEnabled(false);
+    ui.cmdEndQuestion->setEnabled(true);
+    ui.cmdStartQuestion->setEnabled(false);
+    SetTimeLimitInputEnabled(false, true);
+    ui.mopQuestionType->setEnabled(false);
+    ui.mopAnswerType->setEnabled(false);
+    ui.Timer1->setInterval(*interval);
+    ui.Timer1->setEnabled(true);
+    cmdQuestion_Click();
+}
+
+void frmMain::cmdEndQuestion_Click()
+{
+    ResetDrill(false);
+}
+
+void frmMain::Timer1_Timer()
+{
+    if (m_refusing) {
+        return;
+    }
+    cmdAnswer_Click();
+    cmdQuestion_Click();
 }

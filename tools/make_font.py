@@ -4,7 +4,8 @@
 Keeps only the characters the program can show: printable ASCII and every other character that
 appears in the sources of drill/, windows/ and controls/. The proportional widths of the font's
 'palt' feature are built into the glyphs, so the katakana captions of the answer options fit
-their boxes without the shaper having to be asked for the feature. The result is a TrueType
+their boxes without the shaper having to be asked for the feature. The glyphs are condensed a little,
+to the widths of the narrow face the windows were designed with. The result is a TrueType
 font named "Tavimor Sans JP", regular and bold, written to resources/fonts/ with the licence.
 
 Run from the top of the source tree:  /usr/bin/python3 tools/make_font.py
@@ -25,6 +26,9 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCES = [ROOT / "drill", ROOT / "windows", ROOT / "controls"]
 OUT = ROOT / "resources" / "fonts"
 FAMILY = "Tavimor Sans JP"
+# The designed window font is a narrow Japanese face; the cut is condensed to about its widths,
+# so captions that fit the designed boxes fit here too.
+CONDENSE = 0.92
 FACES = {
     "Regular": "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
     "Bold": "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc",
@@ -83,11 +87,11 @@ def to_truetype(font, adjustments):
         dx, dadvance = adjustments.get(name, (0, 0))
         pen = TTGlyphPen(None)
         glyph_set[name].draw(TransformPen(Cu2QuPen(pen, max_err=1.0, reverse_direction=True),
-                                          (1, 0, 0, 1, dx, 0)))
+                                          (CONDENSE, 0, 0, 1, dx * CONDENSE, 0)))
         glyph = pen.glyph()
         glyf.glyphs[name] = glyph if glyph.numberOfContours else Glyph()
         advance, _ = hmtx.metrics[name]
-        hmtx.metrics[name] = (advance + dadvance, 0)
+        hmtx.metrics[name] = (round((advance + dadvance) * CONDENSE), 0)
     font["loca"] = newTable("loca")
     font["glyf"] = glyf
     for name in order:

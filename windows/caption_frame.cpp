@@ -5,7 +5,8 @@
 
 namespace tavimor {
 
-void CaptionFrame::paintEvent(QPaintEvent *) {
+void CaptionFrame::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const int lineY = metrics.height() / 2;

@@ -2,7 +2,8 @@
 
 namespace tavimor {
 
-bool CheckButton::hitButton(const QPoint &pos) const {
+bool CheckButton::hitButton(const QPoint &pos) const
+{
     return rect().contains(pos);
 }
 

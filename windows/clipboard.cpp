@@ -5,11 +5,13 @@
 
 namespace tavimor {
 
-QString ClipboardText() {
+QString ClipboardText()
+{
     return QGuiApplication::clipboard()->text();
 }
 
-void SetClipboardText(const QString &text) {
+void SetClipboardText(const QString &text)
+{
     QGuiApplication::clipboard()->setText(text);
 }
 

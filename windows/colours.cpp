@@ -9,7 +9,8 @@
 
 namespace tavimor {
 
-QColor ToQColor(OleColor colour) {
+QColor ToQColor(OleColor colour)
+{
     if ((colour & 0x80000000u) == 0) {
         return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                       static_cast<int>((colour >> 16) & 0xFF));
@@ -54,7 +55,8 @@ QColor ToQColor(OleColor colour) {
     }
 }
 
-int TwipsToPixels(double twips) {
+int TwipsToPixels(double twips)
+{
     // Far beyond any screen, a length is held at a size Qt can still place.
     constexpr double kLimit = 1 << 24;
     const double pixels = std::round(twips / kTwipsPerPixel);
@@ -64,11 +66,13 @@ int TwipsToPixels(double twips) {
     return static_cast<int>(std::min(pixels, kLimit));
 }
 
-double PixelsToTwips(double pixels) {
+double PixelsToTwips(double pixels)
+{
     return pixels * kTwipsPerPixel;
 }
 
-QRect TwipsRect(double left, double top, double width, double height) {
+QRect TwipsRect(double left, double top, double width, double height)
+{
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
@@ -80,7 +84,8 @@ const char *const kBackColorProperty = "tavimorBackColor";
 const char *const kForeColorProperty = "tavimorForeColor";
 }  // namespace
 
-void SetBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role) {
+void SetBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
+{
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(colour));
     widget->setPalette(palette);
@@ -88,7 +93,8 @@ void SetBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role) {
     widget->setProperty(kBackColorProperty, QVariant::fromValue<quint32>(colour));
 }
 
-void SetForeColor(QWidget *widget, OleColor colour, QPalette::ColorRole role) {
+void SetForeColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
+{
     QPalette palette = widget->palette();
     const QColor qcolour = ToQColor(colour);
     palette.setColor(QPalette::Active, role, qcolour);
@@ -97,12 +103,14 @@ void SetForeColor(QWidget *widget, OleColor colour, QPalette::ColorRole role) {
     widget->setProperty(kForeColorProperty, QVariant::fromValue<quint32>(colour));
 }
 
-OleColor BackColorOf(const QWidget *widget, OleColor fallback) {
+OleColor BackColorOf(const QWidget *widget, OleColor fallback)
+{
     const QVariant value = widget->property(kBackColorProperty);
     return value.isValid() ? value.value<quint32>() : fallback;
 }
 
-OleColor ForeColorOf(const QWidget *widget, OleColor fallback) {
+OleColor ForeColorOf(const QWidget *widget, OleColor fallback)
+{
     const QVariant value = widget->property(kForeColorProperty);
     return value.isValid() ? value.value<quint32>() : fallback;
 }

@@ -11,18 +11,22 @@ ControlHost::ControlHost(Mode mode, QObject *parent)
     : QObject(parent),
       m_mode(mode),
       m_localeId(QLocale::system().language() == QLocale::Japanese ? kJapanese : kEnglish),
-      m_ambientFont(QApplication::font()) {}
+      m_ambientFont(QApplication::font())
+{}
 
-ControlHost *ControlHost::Default() {
+ControlHost *ControlHost::Default()
+{
     static ControlHost *host = new ControlHost(Mode::Running, qApp);
     return host;
 }
 
-void ControlHost::NotifyPropertyChanged(QObject *control, const QString &name) {
+void ControlHost::NotifyPropertyChanged(QObject *control, const QString &name)
+{
     emit PropertyChanged(control, name);
 }
 
-QPointF ControlHost::ScaleToContainer(QPointF pixels) {
+QPointF ControlHost::ScaleToContainer(QPointF pixels)
+{
     return {PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y())};
 }
 

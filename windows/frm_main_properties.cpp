@@ -6,24 +6,28 @@ namespace tavimor::frm_main_design {
 namespace {
 
 // A length in twips as the extent entries store it: hundredths of a millimetre.
-qint32 Extent(double twips) {
+qint32 Extent(double twips)
+{
     return static_cast<qint32>(std::lround(twips * 2540.0 / 1440.0));
 }
 
-QString Key(const char *key) {
+QString Key(const char *key)
+{
     return QString::fromLatin1(key);
 }
 
 }  // namespace
 
-QFont WindowFont() {
+QFont WindowFont()
+{
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSize(9);
     font.setWeight(QFont::Normal);
     return font;
 }
 
-PropertyBag mopQuestionType() {
+PropertyBag mopQuestionType()
+{
     return {{Key("_extentx"), Extent(1455)},
             {Key("_extenty"), Extent(2175)},
             {Key("caption"), QStringLiteral("問題の形式")},
@@ -34,7 +38,8 @@ PropertyBag mopQuestionType() {
             {Key("optionnumperline"), qint16{1}}};
 }
 
-PropertyBag mopAnswerType() {
+PropertyBag mopAnswerType()
+{
     return {{Key("_extentx"), Extent(1455)},
             {Key("_extenty"), Extent(1695)},
             {Key("caption"), QStringLiteral("解答の形式")},
@@ -46,7 +51,8 @@ PropertyBag mopAnswerType() {
             {Key("optionnumperline"), qint16{1}}};
 }
 
-PropertyBag mopAnswer() {
+PropertyBag mopAnswer()
+{
     // The stored layout holds "optionleft" twice, with the same value.
     return {{Key("_extentx"), Extent(6735)},          {Key("_extenty"), Extent(3855)},
             {Key("caption"), QStringLiteral("解答")}, {Key("enabled"), false},
@@ -57,7 +63,8 @@ PropertyBag mopAnswer() {
             {Key("optionwidth"), qint32{1600}}};
 }
 
-PropertyBag txtTimeLimit() {
+PropertyBag txtTimeLimit()
+{
     return {{Key("_extentx"), Extent(1095)},
             {Key("_extenty"), Extent(255)},
             {Key("backcolor"), static_cast<qint32>(0x80000004u)},
@@ -66,21 +73,24 @@ PropertyBag txtTimeLimit() {
             {Key("mode"), qint32{3}}};
 }
 
-PropertyBag chkUseTimer() {
+PropertyBag chkUseTimer()
+{
     return {{Key("_extentx"), Extent(1455)},
             {Key("_extenty"), Extent(255)},
             {Key("caption"), QStringLiteral("タイマー使用")},
             {Key("font"), WindowFont()}};
 }
 
-PropertyBag chkOmitPushAnswer() {
+PropertyBag chkOmitPushAnswer()
+{
     return {{Key("_extentx"), Extent(1455)},
             {Key("_extenty"), Extent(495)},
             {Key("caption"), QStringLiteral("解答の確定を省略")},
             {Key("font"), WindowFont()}};
 }
 
-PropertyBag chkShowAnswer() {
+PropertyBag chkShowAnswer()
+{
     return {{Key("_extentx"), Extent(1215)},
             {Key("_extenty"), Extent(375)},
             {Key("caption"), QStringLiteral("正解を表示")},

@@ -14,7 +14,8 @@ namespace {
 QPointer<frmTable> g_table;
 }  // namespace
 
-frmTable::frmTable() : QWidget(nullptr), m_imgTable(new ImageBox(this)) {
+frmTable::frmTable() : QWidget(nullptr), m_imgTable(new ImageBox(this))
+{
     setObjectName(QStringLiteral("frmTable"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -35,7 +36,8 @@ frmTable::frmTable() : QWidget(nullptr), m_imgTable(new ImageBox(this)) {
     }
 }
 
-frmTable *frmTable::ShowTable() {
+frmTable *frmTable::ShowTable()
+{
     if (g_table.isNull()) {
         g_table = new frmTable;
     }
@@ -45,11 +47,13 @@ frmTable *frmTable::ShowTable() {
     return g_table.data();
 }
 
-frmTable *frmTable::OpenTable() {
+frmTable *frmTable::OpenTable()
+{
     return g_table.data();
 }
 
-void frmTable::CloseTable() {
+void frmTable::CloseTable()
+{
     if (!g_table.isNull()) {
         g_table->close();
     }

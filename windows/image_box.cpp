@@ -2,12 +2,14 @@
 
 namespace tavimor {
 
-ImageBox::ImageBox(QWidget *parent) : QLabel(parent) {
+ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
+{
     setScaledContents(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void ImageBox::setPicture(const QPixmap &picture) {
+void ImageBox::setPicture(const QPixmap &picture)
+{
     setPixmap(picture);
     if (!picture.isNull()) {
         resize(picture.deviceIndependentSize().toSize());

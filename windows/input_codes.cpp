@@ -4,7 +4,8 @@
 
 namespace tavimor {
 
-short MouseButtonCode(Qt::MouseButtons buttons) {
+short MouseButtonCode(Qt::MouseButtons buttons)
+{
     short code = 0;
     if (buttons & Qt::LeftButton) {
         code |= 1;
@@ -18,7 +19,8 @@ short MouseButtonCode(Qt::MouseButtons buttons) {
     return code;
 }
 
-short ShiftCode(Qt::KeyboardModifiers modifiers) {
+short ShiftCode(Qt::KeyboardModifiers modifiers)
+{
     short code = 0;
     if (modifiers & Qt::ShiftModifier) {
         code |= 1;
@@ -32,7 +34,8 @@ short ShiftCode(Qt::KeyboardModifiers modifiers) {
     return code;
 }
 
-short KeyCodeOf(const QKeyEvent *event) {
+short KeyCodeOf(const QKeyEvent *event)
+{
     const int key = event->key();
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
         return static_cast<short>(key);
@@ -84,7 +87,8 @@ short KeyCodeOf(const QKeyEvent *event) {
     }
 }
 
-short KeyAsciiOf(const QKeyEvent *event) {
+short KeyAsciiOf(const QKeyEvent *event)
+{
     const int key = event->key();
     if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return static_cast<short>(key - Qt::Key_A + 1);

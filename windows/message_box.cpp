@@ -8,7 +8,8 @@ namespace {
 
 class QtMessageBoxes final : public MessageBoxService {
 public:
-    void Show(const QString &text, int style, const QString &title) override {
+    void Show(const QString &text, int style, const QString &title) override
+    {
         const QMessageBox::Icon icon = style == kMsgBoxCritical      ? QMessageBox::Critical
                                        : style == kMsgBoxExclamation ? QMessageBox::Warning
                                                                      : QMessageBox::NoIcon;
@@ -25,11 +26,13 @@ MessageBoxService *g_service = &g_qtMessageBoxes;
 
 }  // namespace
 
-void InstallMessageBoxService(MessageBoxService *service) {
+void InstallMessageBoxService(MessageBoxService *service)
+{
     g_service = service != nullptr ? service : &g_qtMessageBoxes;
 }
 
-void MsgBox(const QString &text, int style, const QString &title) {
+void MsgBox(const QString &text, int style, const QString &title)
+{
     g_service->Show(text, style, title);
 }
 

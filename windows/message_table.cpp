@@ -11,7 +11,8 @@ const MessageRow kCommonMessages[4] = {
     {202, "エラー", "Error"},
 };
 
-QString LookupMessage(std::span<const MessageRow> rows, short number, int localeId) {
+QString LookupMessage(std::span<const MessageRow> rows, short number, int localeId)
+{
     const bool japanese = localeId == ControlHost::kJapanese;
     const auto pick = [japanese](const MessageRow &row) {
         return QString::fromUtf8(japanese ? row.japanese : row.english);

@@ -19,7 +19,8 @@ struct DecimalForm {
 
 // With significantDigits > 0 the digits are correctly rounded to that many places; with 0 they
 // are the shortest digits that read back to the same double.
-DecimalForm ToDecimal(double value, int significantDigits) {
+DecimalForm ToDecimal(double value, int significantDigits)
+{
     char buffer[64];
     const std::to_chars_result result =
         significantDigits > 0
@@ -49,7 +50,8 @@ DecimalForm ToDecimal(double value, int significantDigits) {
 }
 
 // True when the digits, read back, would be beyond the range of a double.
-bool RoundsBeyondRange(const DecimalForm &form) {
+bool RoundsBeyondRange(const DecimalForm &form)
+{
     if (form.exponent < 308) {
         return false;
     }
@@ -62,7 +64,8 @@ bool RoundsBeyondRange(const DecimalForm &form) {
 }
 
 // Adds one unit in the last place of a string of decimal digits; returns true on a carry out.
-bool IncrementDigits(std::string &digits) {
+bool IncrementDigits(std::string &digits)
+{
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         if (*it != '9') {
             ++*it;
@@ -75,7 +78,8 @@ bool IncrementDigits(std::string &digits) {
 
 // The decimal order of magnitude of a normalised number text with at least one non-zero digit
 // (0 for 1 to 9.99, -1 for 0.1 to 0.999...), saturated far beyond the range of a double.
-long DecimalOrder(std::string_view normal) {
+long DecimalOrder(std::string_view normal)
+{
     const std::size_t e = normal.find('e');
     const std::string_view mantissa = normal.substr(0, e);
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
@@ -102,7 +106,8 @@ long DecimalOrder(std::string_view normal) {
 
 }  // namespace
 
-std::string GeneralNumberText(double value, int significantDigits) {
+std::string GeneralNumberText(double value, int significantDigits)
+{
     if (std::isnan(value)) {
         return "NaN";
     }
@@ -153,11 +158,13 @@ std::string GeneralNumberText(double value, int significantDigits) {
     return text;
 }
 
-std::string GeneralNumberText(float value) {
+std::string GeneralNumberText(float value)
+{
     return GeneralNumberText(static_cast<double>(value), 7);
 }
 
-std::string FormatOneDecimal(double value) {
+std::string FormatOneDecimal(double value)
+{
     if (!std::isfinite(value)) {
         return GeneralNumberText(value);
     }
@@ -193,7 +200,8 @@ std::string FormatOneDecimal(double value) {
     return text;
 }
 
-ParsedNumber ParseNumber(std::string_view text) {
+ParsedNumber ParseNumber(std::string_view text)
+{
     ParsedNumber result;
     std::size_t begin = text.find_first_not_of(' ');
     if (begin == std::string_view::npos) {

@@ -8,9 +8,11 @@ NumberedError::NumberedError(std::int32_t number, std::string source, std::strin
     : std::runtime_error(description.empty() ? PlatformText(number) : description),
       m_number(number),
       m_source(std::move(source)),
-      m_description(description.empty() ? PlatformText(number) : std::move(description)) {}
+      m_description(description.empty() ? PlatformText(number) : std::move(description))
+{}
 
-std::string NumberedError::PlatformText(std::int32_t number) {
+std::string NumberedError::PlatformText(std::int32_t number)
+{
     switch (number) {
         case kOverflow:
             return "Overflow";
@@ -25,7 +27,8 @@ std::string NumberedError::PlatformText(std::int32_t number) {
     }
 }
 
-std::int32_t AddErrorNumber(std::int32_t base, std::int32_t offset) {
+std::int32_t AddErrorNumber(std::int32_t base, std::int32_t offset)
+{
     const std::int64_t sum = std::int64_t{base} + offset;
     if (sum < std::numeric_limits<std::int32_t>::min() ||
         sum > std::numeric_limits<std::int32_t>::max()) {

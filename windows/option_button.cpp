@@ -2,7 +2,8 @@
 
 namespace tavimor {
 
-bool OptionButton::hitButton(const QPoint &pos) const {
+bool OptionButton::hitButton(const QPoint &pos) const
+{
     return rect().contains(pos);
 }
 

@@ -8,22 +8,26 @@
 namespace tavimor {
 namespace {
 
-QByteArray ReadResource(const QString &path) {
+QByteArray ReadResource(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::uint32_t U32(const QByteArray &data, int offset) {
+std::uint32_t U32(const QByteArray &data, int offset)
+{
     return qFromLittleEndian<std::uint32_t>(data.constData() + offset);
 }
 
-std::uint16_t U16(const QByteArray &data, int offset) {
+std::uint16_t U16(const QByteArray &data, int offset)
+{
     return qFromLittleEndian<std::uint16_t>(data.constData() + offset);
 }
 
 }  // namespace
 
-QImage DecodeDib(const QByteArray &data) {
+QImage DecodeDib(const QByteArray &data)
+{
     if (data.size() < 40 || U32(data, 0) != 40) {
         return {};
     }
@@ -62,26 +66,31 @@ QImage DecodeDib(const QByteArray &data) {
     return image;
 }
 
-QByteArray StructurePictureData(int id) {
+QByteArray StructurePictureData(int id)
+{
     if (id < kFirstStructurePicture || id > kLastStructurePicture) {
         return {};
     }
     return ReadResource(QStringLiteral(":/structures/%1.dib").arg(id));
 }
 
-QPixmap LoadResPicture(int id) {
+QPixmap LoadResPicture(int id)
+{
     return QPixmap::fromImage(DecodeDib(StructurePictureData(id)));
 }
 
-QPixmap TablePicture() {
+QPixmap TablePicture()
+{
     return QPixmap(QStringLiteral(":/table.bmp"));
 }
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon()
+{
     return QIcon(QStringLiteral(":/tavimor.ico"));
 }
 
-bool InstallProgramFonts() {
+bool InstallProgramFonts()
+{
     const int regular =
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Regular.ttf"));
     const int bold =

@@ -9,7 +9,8 @@
 namespace tavimor {
 namespace {
 
-bool IsNumber(const QVariant &value) {
+bool IsNumber(const QVariant &value)
+{
     switch (value.typeId()) {
         case QMetaType::Short:
         case QMetaType::Int:
@@ -25,7 +26,8 @@ bool IsNumber(const QVariant &value) {
 }
 
 // The value as a number, as a numeric assignment reads it (True is -1).
-double AsNumber(const QVariant &value) {
+double AsNumber(const QVariant &value)
+{
     if (value.typeId() == QMetaType::Bool) {
         return value.toBool() ? -1.0 : 0.0;
     }
@@ -52,7 +54,8 @@ double AsNumber(const QVariant &value) {
 }
 
 // Rounds to a whole number, halves to even, and checks the range.
-std::int64_t ToWhole(const QVariant &value, double low, double high) {
+std::int64_t ToWhole(const QVariant &value, double low, double high)
+{
     const double rounded = std::nearbyint(AsNumber(value));
     if (!(rounded >= low && rounded <= high)) {
         throw NumberedError(NumberedError::kOverflow);
@@ -60,7 +63,8 @@ std::int64_t ToWhole(const QVariant &value, double low, double high) {
     return static_cast<std::int64_t>(rounded);
 }
 
-bool SameValue(const QVariant &a, const QVariant &b) {
+bool SameValue(const QVariant &a, const QVariant &b)
+{
     if (IsNumber(a) && IsNumber(b)) {
         return AsNumber(a) == AsNumber(b);
     }
@@ -69,7 +73,8 @@ bool SameValue(const QVariant &a, const QVariant &b) {
 
 }  // namespace
 
-const PropertyBag::Entry *PropertyBag::Find(const QString &key) const {
+const PropertyBag::Entry *PropertyBag::Find(const QString &key) const
+{
     for (const Entry &entry : m_entries) {
         if (entry.key.compare(key, Qt::CaseInsensitive) == 0) {
             return &entry;
@@ -78,12 +83,14 @@ const PropertyBag::Entry *PropertyBag::Find(const QString &key) const {
     return nullptr;
 }
 
-QVariant PropertyBag::ReadProperty(const QString &key, const QVariant &defaultValue) const {
+QVariant PropertyBag::ReadProperty(const QString &key, const QVariant &defaultValue) const
+{
     const Entry *entry = Find(key);
     return entry != nullptr ? entry->value : defaultValue;
 }
 
-std::int16_t PropertyBag::ReadInt16(const QString &key, std::int16_t defaultValue) const {
+std::int16_t PropertyBag::ReadInt16(const QString &key, std::int16_t defaultValue) const
+{
     const Entry *entry = Find(key);
     if (entry == nullptr) {
         return defaultValue;
@@ -91,7 +98,8 @@ std::int16_t PropertyBag::ReadInt16(const QString &key, std::int16_t defaultValu
     return static_cast<std::int16_t>(ToWhole(entry->value, -32768.0, 32767.0));
 }
 
-std::int32_t PropertyBag::ReadInt32(const QString &key, std::int32_t defaultValue) const {
+std::int32_t PropertyBag::ReadInt32(const QString &key, std::int32_t defaultValue) const
+{
     const Entry *entry = Find(key);
     if (entry == nullptr) {
         return defaultValue;
@@ -99,7 +107,8 @@ std::int32_t PropertyBag::ReadInt32(const QString &key, std::int32_t defaultValu
     return static_cast<std::int32_t>(ToWhole(entry->value, -2147483648.0, 2147483647.0));
 }
 
-std::uint32_t PropertyBag::ReadColour(const QString &key, std::uint32_t defaultValue) const {
+std::uint32_t PropertyBag::ReadColour(const QString &key, std::uint32_t defaultValue) const
+{
     const Entry *entry = Find(key);
     if (entry == nullptr) {
         return defaultValue;
@@ -108,7 +117,8 @@ std::uint32_t PropertyBag::ReadColour(const QString &key, std::uint32_t defaultV
     return static_cast<std::uint32_t>(ToWhole(entry->value, -2147483648.0, 4294967295.0));
 }
 
-bool PropertyBag::ReadBool(const QString &key, bool defaultValue) const {
+bool PropertyBag::ReadBool(const QString &key, bool defaultValue) const
+{
     const Entry *entry = Find(key);
     if (entry == nullptr) {
         return defaultValue;
@@ -119,12 +129,14 @@ bool PropertyBag::ReadBool(const QString &key, bool defaultValue) const {
     return AsNumber(entry->value) != 0.0;
 }
 
-double PropertyBag::ReadDouble(const QString &key, double defaultValue) const {
+double PropertyBag::ReadDouble(const QString &key, double defaultValue) const
+{
     const Entry *entry = Find(key);
     return entry != nullptr ? AsNumber(entry->value) : defaultValue;
 }
 
-QString PropertyBag::ReadString(const QString &key, const QString &defaultValue) const {
+QString PropertyBag::ReadString(const QString &key, const QString &defaultValue) const
+{
     const Entry *entry = Find(key);
     if (entry == nullptr) {
         return defaultValue;
@@ -141,7 +153,8 @@ QString PropertyBag::ReadString(const QString &key, const QString &defaultValue)
     throw NumberedError(NumberedError::kTypeMismatch);
 }
 
-QFont PropertyBag::ReadFont(const QString &key, const QFont &defaultValue) const {
+QFont PropertyBag::ReadFont(const QString &key, const QFont &defaultValue) const
+{
     const Entry *entry = Find(key);
     if (entry == nullptr) {
         return defaultValue;
@@ -153,7 +166,8 @@ QFont PropertyBag::ReadFont(const QString &key, const QFont &defaultValue) const
 }
 
 void PropertyBag::WriteProperty(const QString &key, const QVariant &value,
-                                const QVariant &defaultValue) {
+                                const QVariant &defaultValue)
+{
     std::erase_if(m_entries, [&key](const Entry &entry) {
         return entry.key.compare(key, Qt::CaseInsensitive) == 0;
     });
@@ -162,7 +176,8 @@ void PropertyBag::WriteProperty(const QString &key, const QVariant &value,
     }
 }
 
-void PropertyBag::WriteColour(const QString &key, std::uint32_t value, std::uint32_t defaultValue) {
+void PropertyBag::WriteColour(const QString &key, std::uint32_t value, std::uint32_t defaultValue)
+{
     WriteProperty(key, static_cast<qint32>(value), static_cast<qint32>(defaultValue));
 }
 

@@ -4,13 +4,15 @@
 
 namespace tavimor {
 
-void ClockSeededRandom::Randomize() {
+void ClockSeededRandom::Randomize()
+{
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     const auto wide = static_cast<std::uint64_t>(ticks);
     m_engine.seed(static_cast<std::uint32_t>(wide ^ (wide >> 32)));
 }
 
-float ClockSeededRandom::NextSingle() {
+float ClockSeededRandom::NextSingle()
+{
     // The top 24 bits of a draw make a single exactly, strictly below 1.
     return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
 }

@@ -8,14 +8,16 @@ namespace tavimor {
 namespace {
 
 template <typename T>
-Converted<T> Failed(ParseStatus status) {
+Converted<T> Failed(ParseStatus status)
+{
     return {status == ParseStatus::Overflow ? ConversionStatus::Overflow
                                             : ConversionStatus::TypeMismatch,
             T{}};
 }
 
 template <typename T>
-Converted<T> RoundedInto(double value, double low, double high) {
+Converted<T> RoundedInto(double value, double low, double high)
+{
     const double rounded = std::nearbyint(value);  // the default rounding: halves to even
     if (!(rounded >= low && rounded <= high)) {
         return {ConversionStatus::Overflow, T{}};
@@ -25,7 +27,8 @@ Converted<T> RoundedInto(double value, double low, double high) {
 
 }  // namespace
 
-Converted<double> ToDouble(std::string_view text) {
+Converted<double> ToDouble(std::string_view text)
+{
     const ParsedNumber parsed = ParseNumber(text);
     if (parsed.status != ParseStatus::Ok) {
         return Failed<double>(parsed.status);
@@ -33,7 +36,8 @@ Converted<double> ToDouble(std::string_view text) {
     return {ConversionStatus::Ok, parsed.value};
 }
 
-Converted<float> ToSingle(std::string_view text) {
+Converted<float> ToSingle(std::string_view text)
+{
     const ParsedNumber parsed = ParseNumber(text);
     if (parsed.status != ParseStatus::Ok) {
         return Failed<float>(parsed.status);
@@ -45,7 +49,8 @@ Converted<float> ToSingle(std::string_view text) {
     return {ConversionStatus::Ok, single};
 }
 
-Converted<std::int16_t> ToInteger(std::string_view text) {
+Converted<std::int16_t> ToInteger(std::string_view text)
+{
     const Converted<float> single = ToSingle(text);
     if (single.status != ConversionStatus::Ok) {
         return {single.status, 0};
@@ -53,7 +58,8 @@ Converted<std::int16_t> ToInteger(std::string_view text) {
     return RoundedInto<std::int16_t>(single.value, -32768.0, 32767.0);
 }
 
-Converted<std::int32_t> ToLong(std::string_view text) {
+Converted<std::int32_t> ToLong(std::string_view text)
+{
     const ParsedNumber parsed = ParseNumber(text);
     if (parsed.status != ParseStatus::Ok) {
         return Failed<std::int32_t>(parsed.status);

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "check_button.h"
 #include "colours.h"
@@ -18,12 +20,38 @@ constexpr OleColor kDefaultBackColor = kSysButtonFace;
 constexpr OleColor kDefaultForeColor = kSysButtonText;
 const QString kDefaultCaption = QStringLiteral("chkBooleanBox");
 
+// The caption broken into lines that fit `width`: between any two characters of Japanese text,
+// at the last blank of a line when it has one.
+QString WrapCaption(const QString &caption, const QFontMetrics &metrics, int width)
+{
+    if (width <= 0 || metrics.horizontalAdvance(caption) <= width) {
+        return caption;
+    }
+    QString wrapped;
+    QString line;
+    for (const QChar c : caption) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+            const qsizetype blank = line.lastIndexOf(QLatin1Char(' '));
+            if (blank > 0) {
+                wrapped += line.left(blank) + QLatin1Char('\n');
+                line = line.mid(blank + 1);
+            } else {
+                wrapped += line + QLatin1Char('\n');
+                line.clear();
+            }
+        }
+        line += c;
+    }
+    return wrapped + line;
+}
+
 }  // namespace
 
 BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
     : QWidget(parent),
       m_host(host != nullptr ? host : ControlHost::Default()),
-      chkBooleanBox(new CheckButton(this)) {
+      chkBooleanBox(new CheckButton(this))
+{
     setObjectName(QStringLiteral("BooleanBox"));
     chkBooleanBox->setObjectName(QStringLiteral("chkBooleanBox"));
     chkBooleanBox->setFont(m_host->AmbientFont());
@@ -41,15 +69,18 @@ BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
 
 // ---- methods ----
 
-void BooleanBox::Cls() {
+void BooleanBox::Cls()
+{
     setValue(false);
 }
 
-void BooleanBox::Refresh() {
+void BooleanBox::Refresh()
+{
     repaint();
 }
 
-void BooleanBox::Restore() {
+void BooleanBox::Restore()
+{
     if (std::holds_alternative<std::monostate>(m_savedState)) {
         return;
     }
@@ -64,17 +95,20 @@ void BooleanBox::Restore() {
     SetCheckState(std::get<short>(m_savedState));
 }
 
-void BooleanBox::RestoreDefault() {
+void BooleanBox::RestoreDefault()
+{
     setValue(m_DefaultValue);
 }
 
-void BooleanBox::Store() {
+void BooleanBox::Store()
+{
     m_savedState = QString::number(CheckState());
 }
 
 // ---- the box's state ----
 
-short BooleanBox::CheckState() const {
+short BooleanBox::CheckState() const
+{
     switch (chkBooleanBox->checkState()) {
         case Qt::Checked:
             return kChecked;
@@ -85,7 +119,8 @@ short BooleanBox::CheckState() const {
     }
 }
 
-void BooleanBox::SetCheckState(short state) {
+void BooleanBox::SetCheckState(short state)
+{
     switch (state) {
         case kUnchecked:
             chkBooleanBox->setCheckState(Qt::Unchecked);
@@ -104,29 +139,50 @@ void BooleanBox::SetCheckState(short state) {
 
 // ---- properties ----
 
-void BooleanBox::Notify(const char *property) {
+void BooleanBox::Notify(const char *property)
+{
     m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
 }
 
-quint32 BooleanBox::BackColor() const {
+quint32 BooleanBox::BackColor() const
+{
     return BackColorOf(chkBooleanBox, kDefaultBackColor);
 }
 
-void BooleanBox::setBackColor(quint32 colour) {
+void BooleanBox::setBackColor(quint32 colour)
+{
     SetBackColor(chkBooleanBox, colour);
     Notify("BackColor");
 }
 
-QString BooleanBox::Caption() const {
-    return chkBooleanBox->text();
+QString BooleanBox::Caption() const
+{
+    return m_caption;
 }
 
-void BooleanBox::setCaption(const QString &caption) {
-    chkBooleanBox->setText(caption);
+void BooleanBox::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    ShowCaption();
     Notify("Caption");
 }
 
-void BooleanBox::setDefaultValue(bool value) {
+void BooleanBox::ShowCaption()
+{
+    // A caption wider than the box goes on over more lines, as a check box's caption does.
+    QStyleOptionButton option;
+    option.initFrom(chkBooleanBox);
+    const QStyle *style = chkBooleanBox->style();
+    const int indicator =
+        style->pixelMetric(QStyle::PM_IndicatorWidth, &option, chkBooleanBox) +
+        style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, chkBooleanBox);
+    chkBooleanBox->setText(WrapCaption(m_caption, chkBooleanBox->fontMetrics(),
+                                       chkBooleanBox->width() - indicator - 2));
+    chkBooleanBox->setAccessibleName(m_caption);
+}
+
+void BooleanBox::setDefaultValue(bool value)
+{
     if (m_host->UserMode()) {
         throw NumberedError(NumberedError::kCannotSetAtRunTime);
     }
@@ -135,68 +191,83 @@ void BooleanBox::setDefaultValue(bool value) {
     Notify("DefaultValue");
 }
 
-bool BooleanBox::Enabled() const {
+bool BooleanBox::Enabled() const
+{
     return chkBooleanBox->isEnabledTo(this);
 }
 
-void BooleanBox::setEnabled(bool enabled) {
+void BooleanBox::setEnabled(bool enabled)
+{
     chkBooleanBox->setEnabled(enabled);
     Notify("Enabled");
 }
 
-QFont BooleanBox::Font() const {
+QFont BooleanBox::Font() const
+{
     return chkBooleanBox->font();
 }
 
-void BooleanBox::setFont(const QFont &font) {
+void BooleanBox::setFont(const QFont &font)
+{
     chkBooleanBox->setFont(font);
+    ShowCaption();
     Notify("Font");
 }
 
-quint32 BooleanBox::ForeColor() const {
+quint32 BooleanBox::ForeColor() const
+{
     return ForeColorOf(chkBooleanBox, kDefaultForeColor);
 }
 
-void BooleanBox::setForeColor(quint32 colour) {
+void BooleanBox::setForeColor(quint32 colour)
+{
     SetForeColor(chkBooleanBox, colour);
     Notify("ForeColor");
 }
 
-void BooleanBox::setKeyName(const QString &name) {
+void BooleanBox::setKeyName(const QString &name)
+{
     m_KeyName = name;
     Notify("KeyName");
 }
 
-void BooleanBox::setSectionName(const QString &name) {
+void BooleanBox::setSectionName(const QString &name)
+{
     m_SectionName = name;
     Notify("SectionName");
 }
 
-bool BooleanBox::Value() const {
+bool BooleanBox::Value() const
+{
     if (m_AlwaysFalseWhenNotEnabled && !Enabled()) {
         return false;
     }
     return CheckState() == kChecked;
 }
 
-void BooleanBox::setValue(bool value) {
+void BooleanBox::setValue(bool value)
+{
     SetCheckState(value ? kChecked : kUnchecked);
     Notify("Value");
 }
 
-void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value) {
+void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value)
+{
     m_AlwaysFalseWhenNotEnabled = value;
     Notify("AlwaysFalseWhenNotEnabled");
 }
 
 // ---- persistence ----
 
-void BooleanBox::ReadProperties(const PropertyBag &bag) {
+void BooleanBox::ReadProperties(const PropertyBag &bag)
+{
     SetBackColor(chkBooleanBox, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor));
-    chkBooleanBox->setText(bag.ReadString(QStringLiteral("Caption"), kDefaultCaption));
+    m_caption = bag.ReadString(QStringLiteral("Caption"), kDefaultCaption);
     chkBooleanBox->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
     SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor));
     chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
+    ShowCaption();
+    ShowCaption();
     m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"), false);
     m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), false);
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
@@ -205,7 +276,8 @@ void BooleanBox::ReadProperties(const PropertyBag &bag) {
     setValue(m_DefaultValue);
 }
 
-void BooleanBox::WriteProperties(PropertyBag &bag) const {
+void BooleanBox::WriteProperties(PropertyBag &bag) const
+{
     bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), kDefaultCaption);
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
@@ -220,14 +292,18 @@ void BooleanBox::WriteProperties(PropertyBag &bag) const {
 
 // ---- events ----
 
-void BooleanBox::resizeEvent(QResizeEvent *event) {
+void BooleanBox::resizeEvent(QResizeEvent *event)
+{
     QWidget::resizeEvent(event);
     chkBooleanBox->resize(chkBooleanBox->width(), height());
     chkBooleanBox->resize(width(), height());
+    ShowCaption();
+    ShowCaption();
     emit Resize();
 }
 
-bool BooleanBox::eventFilter(QObject *watched, QEvent *event) {
+bool BooleanBox::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched != chkBooleanBox) {
         return QWidget::eventFilter(watched, event);
     }

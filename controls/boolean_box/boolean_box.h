@@ -89,9 +89,11 @@ protected:
 
 private:
     void Notify(const char *property);
+    void ShowCaption();
 
     tavimor::ControlHost *m_host;
     QCheckBox *chkBooleanBox;
+    QString m_caption;
     bool m_AlwaysFalseWhenNotEnabled = false;
     bool m_DefaultValue = false;
     QString m_KeyName;

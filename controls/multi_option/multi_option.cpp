@@ -30,7 +30,8 @@ constexpr OleColor kDefaultBackColor = kSysButtonFace;
 constexpr OleColor kDefaultForeColor = kSysButtonText;
 
 // A whole twip from a held position: halves to even.
-qint32 RoundTwips(float twips) {
+qint32 RoundTwips(float twips)
+{
     const double rounded = std::nearbyint(static_cast<double>(twips));
     if (!(rounded > -2147483648.5)) {
         return INT32_MIN;
@@ -44,7 +45,8 @@ MultiOption::MultiOption(ControlHost *host, QWidget *parent)
     : QWidget(parent),
       m_host(host != nullptr ? host : ControlHost::Default()),
       frameContainer(new CaptionFrame(this)),
-      m_group(new QButtonGroup(this)) {
+      m_group(new QButtonGroup(this))
+{
     setObjectName(QStringLiteral("MultiOption"));
     frameContainer->setObjectName(QStringLiteral("frameContainer"));
     frameContainer->setFont(m_host->AmbientFont());
@@ -63,7 +65,8 @@ MultiOption::MultiOption(ControlHost *host, QWidget *parent)
     resize(TwipsToPixels(1455), TwipsToPixels(1215));
 }
 
-QRadioButton *MultiOption::CreateOption(int index) {
+QRadioButton *MultiOption::CreateOption(int index)
+{
     auto *button = new OptionButton(frameContainer);
     button->setObjectName(QStringLiteral("optChildOption%1").arg(index));
     button->setAutoExclusive(false);
@@ -78,39 +81,46 @@ QRadioButton *MultiOption::CreateOption(int index) {
     return button;
 }
 
-void MultiOption::PlaceOption(int index) {
+void MultiOption::PlaceOption(int index)
+{
     const OptionGeometry &g = m_optionGeometry[static_cast<std::size_t>(index)];
     optChildOption[static_cast<std::size_t>(index)]->setGeometry(
         TwipsRect(g.Left, g.Top, g.Width, g.Height));
 }
 
-QRadioButton *MultiOption::Option(int index) const {
+QRadioButton *MultiOption::Option(int index) const
+{
     if (index < 0 || index >= OptionCount()) {
         return nullptr;
     }
     return optChildOption[static_cast<std::size_t>(index)];
 }
 
-MultiOption::OptionGeometry MultiOption::OptionPlace(int index) const {
+MultiOption::OptionGeometry MultiOption::OptionPlace(int index) const
+{
     if (index < 0 || index >= OptionCount()) {
         return {};
     }
     return m_optionGeometry[static_cast<std::size_t>(index)];
 }
 
-QString MultiOption::GetMessage(short number) const {
+QString MultiOption::GetMessage(short number) const
+{
     return LookupMessage(kMessages, number, m_host->LocaleID());
 }
 
-void MultiOption::Notify(const char *property) {
+void MultiOption::Notify(const char *property)
+{
     m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
 }
 
-void MultiOption::ShowMessage(short number) {
+void MultiOption::ShowMessage(short number)
+{
     MsgBox(GetMessage(number), kMsgBoxCritical, GetMessage(102));
 }
 
-void MultiOption::DeselectAll() {
+void MultiOption::DeselectAll()
+{
     m_group->setExclusive(false);
     for (QRadioButton *button : optChildOption) {
         button->setChecked(false);
@@ -118,7 +128,8 @@ void MultiOption::DeselectAll() {
     m_group->setExclusive(true);
 }
 
-void MultiOption::SelectOption(int index) {
+void MultiOption::SelectOption(int index)
+{
     if (index < 0 || index >= OptionCount()) {
         throw NumberedError(NumberedError::kElementDoesNotExist);
     }
@@ -127,41 +138,49 @@ void MultiOption::SelectOption(int index) {
 
 // ---- methods ----
 
-void MultiOption::Cls() {
+void MultiOption::Cls()
+{
     DeselectAll();
 }
 
-void MultiOption::Refresh() {
+void MultiOption::Refresh()
+{
     repaint();
 }
 
-void MultiOption::Store() {
+void MultiOption::Store()
+{
     m_StoredValue = Value();
 }
 
-void MultiOption::Restore() {
+void MultiOption::Restore()
+{
     if (m_StoredValue) {
         setValue(*m_StoredValue);
     }
 }
 
-void MultiOption::RestoreDefault() {
+void MultiOption::RestoreDefault()
+{
     setValue(m_DefaultValue);
 }
 
 // ---- properties ----
 
-quint32 MultiOption::BackColor() const {
+quint32 MultiOption::BackColor() const
+{
     return BackColorOf(frameContainer, kDefaultBackColor);
 }
 
-void MultiOption::setBackColor(quint32 colour) {
+void MultiOption::setBackColor(quint32 colour)
+{
     SetBackColor(frameContainer, colour);
     Notify("BackColor");
     Refresh();
 }
 
-void MultiOption::setBorderStyle(qint32 style) {
+void MultiOption::setBorderStyle(qint32 style)
+{
     if (style < -32768 || style > 32767) {
         throw NumberedError(NumberedError::kOverflow);
     }
@@ -171,36 +190,43 @@ void MultiOption::setBorderStyle(qint32 style) {
     Refresh();
 }
 
-QString MultiOption::Caption() const {
+QString MultiOption::Caption() const
+{
     return frameContainer->title();
 }
 
-void MultiOption::setCaption(const QString &caption) {
+void MultiOption::setCaption(const QString &caption)
+{
     frameContainer->setTitle(caption);
     Notify("Caption");
 }
 
-quint32 MultiOption::CaptionColor() const {
+quint32 MultiOption::CaptionColor() const
+{
     return ForeColorOf(frameContainer, kDefaultForeColor);
 }
 
-void MultiOption::setCaptionColor(quint32 colour) {
+void MultiOption::setCaptionColor(quint32 colour)
+{
     SetForeColor(frameContainer, colour);
     Notify("CaptionColor");
     Refresh();
 }
 
-QFont MultiOption::CaptionFont() const {
+QFont MultiOption::CaptionFont() const
+{
     return frameContainer->font();
 }
 
-void MultiOption::setCaptionFont(const QFont &font) {
+void MultiOption::setCaptionFont(const QFont &font)
+{
     frameContainer->setFont(font);
     Notify("CaptionFont");
     Refresh();
 }
 
-void MultiOption::setDefaultValue(qint16 value) {
+void MultiOption::setDefaultValue(qint16 value)
+{
     if (m_host->UserMode()) {
         throw NumberedError(NumberedError::kCannotSetAtRunTime);
     }
@@ -220,11 +246,13 @@ void MultiOption::setDefaultValue(qint16 value) {
     setValue(m_DefaultValue);
 }
 
-bool MultiOption::Enabled() const {
+bool MultiOption::Enabled() const
+{
     return frameContainer->isEnabledTo(this);
 }
 
-void MultiOption::setEnabled(bool enabled) {
+void MultiOption::setEnabled(bool enabled)
+{
     frameContainer->setEnabled(enabled);
     Notify("Enabled");
     for (QRadioButton *button : optChildOption) {
@@ -232,22 +260,26 @@ void MultiOption::setEnabled(bool enabled) {
     }
 }
 
-void MultiOption::setHoriSpace(qint32 space) {
+void MultiOption::setHoriSpace(qint32 space)
+{
     m_HoriSpace = space;
     RebuildOptions();
     Notify("HoriSpace");
 }
 
-void MultiOption::setKeyName(const QString &name) {
+void MultiOption::setKeyName(const QString &name)
+{
     m_KeyName = name;
     Notify("KeyName");
 }
 
-quint32 MultiOption::OptionBackColor() const {
+quint32 MultiOption::OptionBackColor() const
+{
     return BackColorOf(optChildOption[0], kDefaultBackColor);
 }
 
-void MultiOption::setOptionBackColor(quint32 colour) {
+void MultiOption::setOptionBackColor(quint32 colour)
+{
     for (QRadioButton *button : optChildOption) {
         SetBackColor(button, colour);
     }
@@ -255,17 +287,20 @@ void MultiOption::setOptionBackColor(quint32 colour) {
     Refresh();
 }
 
-void MultiOption::setOptionCaptions(const QString &captions) {
+void MultiOption::setOptionCaptions(const QString &captions)
+{
     m_OptionCaptions = captions;
     Notify("OptionCaptions");
     RebuildOptions();
 }
 
-QFont MultiOption::OptionFont() const {
+QFont MultiOption::OptionFont() const
+{
     return optChildOption[0]->font();
 }
 
-void MultiOption::setOptionFont(const QFont &font) {
+void MultiOption::setOptionFont(const QFont &font)
+{
     for (QRadioButton *button : optChildOption) {
         button->setFont(font);
     }
@@ -273,11 +308,13 @@ void MultiOption::setOptionFont(const QFont &font) {
     Refresh();
 }
 
-quint32 MultiOption::OptionForeColor() const {
+quint32 MultiOption::OptionForeColor() const
+{
     return ForeColorOf(optChildOption[0], kDefaultForeColor);
 }
 
-void MultiOption::setOptionForeColor(quint32 colour) {
+void MultiOption::setOptionForeColor(quint32 colour)
+{
     for (QRadioButton *button : optChildOption) {
         SetForeColor(button, colour);
     }
@@ -285,24 +322,28 @@ void MultiOption::setOptionForeColor(quint32 colour) {
     Refresh();
 }
 
-void MultiOption::setOptionHeight(qint32 height) {
+void MultiOption::setOptionHeight(qint32 height)
+{
     m_OptionHeight = height;
     Notify("OptionHeight");
     RebuildOptions();
 }
 
-qint32 MultiOption::OptionLeft() const {
+qint32 MultiOption::OptionLeft() const
+{
     return RoundTwips(m_optionGeometry[0].Left);
 }
 
-void MultiOption::setOptionLeft(qint32 left) {
+void MultiOption::setOptionLeft(qint32 left)
+{
     m_optionGeometry[0].Left = static_cast<float>(left);
     PlaceOption(0);
     Notify("OptionLeft");
     RebuildOptions();
 }
 
-void MultiOption::setOptionNum(qint16 count) {
+void MultiOption::setOptionNum(qint16 count)
+{
     if (count < 1) {
         ShowMessage(4001);
         return;
@@ -312,7 +353,8 @@ void MultiOption::setOptionNum(qint16 count) {
     Notify("OptionNum");
 }
 
-void MultiOption::setOptionNumPerLine(qint16 count) {
+void MultiOption::setOptionNumPerLine(qint16 count)
+{
     if (count < 1) {
         ShowMessage(4001);
         return;
@@ -322,29 +364,34 @@ void MultiOption::setOptionNumPerLine(qint16 count) {
     Notify("OptionNumPerLine");
 }
 
-qint32 MultiOption::OptionTop() const {
+qint32 MultiOption::OptionTop() const
+{
     return RoundTwips(m_optionGeometry[0].Top);
 }
 
-void MultiOption::setOptionTop(qint32 top) {
+void MultiOption::setOptionTop(qint32 top)
+{
     m_optionGeometry[0].Top = static_cast<float>(top);
     PlaceOption(0);
     Notify("OptionTop");
     RebuildOptions();
 }
 
-void MultiOption::setOptionWidth(qint32 width) {
+void MultiOption::setOptionWidth(qint32 width)
+{
     m_OptionWidth = width;
     Notify("OptionWidth");
     RebuildOptions();
 }
 
-void MultiOption::setSectionName(const QString &name) {
+void MultiOption::setSectionName(const QString &name)
+{
     m_SectionName = name;
     Notify("SectionName");
 }
 
-qint16 MultiOption::Value() const {
+qint16 MultiOption::Value() const
+{
     for (std::size_t i = 0; i < optChildOption.size(); ++i) {
         if (optChildOption[i]->isChecked()) {
             return static_cast<qint16>(i);
@@ -353,7 +400,8 @@ qint16 MultiOption::Value() const {
     return -1;
 }
 
-void MultiOption::setValue(qint16 value) {
+void MultiOption::setValue(qint16 value)
+{
     if (value >= 0) {
         SelectOption(value);
     } else if (value == -1) {
@@ -362,7 +410,8 @@ void MultiOption::setValue(qint16 value) {
     Notify("Value");
 }
 
-void MultiOption::setVartSpace(qint32 space) {
+void MultiOption::setVartSpace(qint32 space)
+{
     m_VartSpace = space;
     Notify("VartSpace");
     RebuildOptions();
@@ -370,7 +419,8 @@ void MultiOption::setVartSpace(qint32 space) {
 
 // ---- layout ----
 
-void MultiOption::SplitOptionCaptions() {
+void MultiOption::SplitOptionCaptions()
+{
     m_CaptionList = QStringList{QString()};
     for (const QChar c : m_OptionCaptions) {
         if (c == QLatin1Char('|')) {
@@ -384,7 +434,8 @@ void MultiOption::SplitOptionCaptions() {
     optChildOption[0]->setText(m_CaptionList[0]);
 }
 
-void MultiOption::RebuildOptions() {
+void MultiOption::RebuildOptions()
+{
     SplitOptionCaptions();
 
     // A stored count below 1 still leaves button 0, which is never destroyed.
@@ -449,7 +500,8 @@ void MultiOption::RebuildOptions() {
 
 // ---- persistence ----
 
-void MultiOption::ReadProperties(const PropertyBag &bag) {
+void MultiOption::ReadProperties(const PropertyBag &bag)
+{
     m_BackStyle = bag.ReadInt16(QStringLiteral("BackStyle"), 1);
     setAutoFillBackground(m_BackStyle != 0);
 
@@ -487,7 +539,8 @@ void MultiOption::ReadProperties(const PropertyBag &bag) {
     setValue(m_DefaultValue);
 }
 
-void MultiOption::WriteProperties(PropertyBag &bag) const {
+void MultiOption::WriteProperties(PropertyBag &bag) const
+{
     const QFont ambient = m_host->AmbientFont();
     bag.WriteProperty(QStringLiteral("BackStyle"), m_BackStyle, qint16{1});
     bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
@@ -515,7 +568,8 @@ void MultiOption::WriteProperties(PropertyBag &bag) const {
 
 // ---- events ----
 
-void MultiOption::showEvent(QShowEvent *event) {
+void MultiOption::showEvent(QShowEvent *event)
+{
     QWidget::showEvent(event);
     // Rebuilt when the program shows the control, not when the user restores a minimised
     // window, which would throw away the learner's choice.
@@ -528,12 +582,14 @@ void MultiOption::showEvent(QShowEvent *event) {
     }
 }
 
-void MultiOption::resizeEvent(QResizeEvent *event) {
+void MultiOption::resizeEvent(QResizeEvent *event)
+{
     QWidget::resizeEvent(event);
     frameContainer->setGeometry(0, 0, width(), height());
 }
 
-bool MultiOption::eventFilter(QObject *watched, QEvent *event) {
+bool MultiOption::eventFilter(QObject *watched, QEvent *event)
+{
     // The frame keeps its mouse events: only the control's own surface raises them.
     if (watched == frameContainer &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
@@ -544,7 +600,8 @@ bool MultiOption::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void MultiOption::RaiseMouse(QMouseEvent *event,
-                             void (MultiOption::*signal)(short, short, float, float)) {
+                             void (MultiOption::*signal)(short, short, float, float))
+{
     const QPointF twips = ControlHost::ScaleToContainer(event->position());
     const short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
                                              ? Qt::MouseButtons(event->button())
@@ -553,14 +610,17 @@ void MultiOption::RaiseMouse(QMouseEvent *event,
                         static_cast<float>(twips.y()));
 }
 
-void MultiOption::mousePressEvent(QMouseEvent *event) {
+void MultiOption::mousePressEvent(QMouseEvent *event)
+{
     RaiseMouse(event, &MultiOption::MouseDown);
 }
 
-void MultiOption::mouseMoveEvent(QMouseEvent *event) {
+void MultiOption::mouseMoveEvent(QMouseEvent *event)
+{
     RaiseMouse(event, &MultiOption::MouseMove);
 }
 
-void MultiOption::mouseReleaseEvent(QMouseEvent *event) {
+void MultiOption::mouseReleaseEvent(QMouseEvent *event)
+{
     RaiseMouse(event, &MultiOption::MouseUp);
 }

@@ -48,7 +48,8 @@ constexpr OleColor kDefaultForeColor = kSysWindowText;
 constexpr qint32 kDefaultErrBase = static_cast<qint32>(0x80040000u);
 const QChar kCR(u'\r');
 
-std::string Utf8(const QString &text) {
+std::string Utf8(const QString &text)
+{
     return text.toStdString();
 }
 
@@ -57,7 +58,8 @@ std::string Utf8(const QString &text) {
 NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
     : QWidget(parent),
       m_host(host != nullptr ? host : ControlHost::Default()),
-      txtInput(new QLineEdit(this)) {
+      txtInput(new QLineEdit(this))
+{
     setObjectName(QStringLiteral("NumInputBoxR"));
     txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->setGeometry(TwipsRect(0, 0, 2775, 615));
@@ -74,19 +76,23 @@ NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
     QWidget::resize(TwipsToPixels(3165), TwipsToPixels(780));
 }
 
-QString NumInputBoxR::GetMessage(short number) const {
+QString NumInputBoxR::GetMessage(short number) const
+{
     return LookupMessage(kMessages, number, m_host->LocaleID());
 }
 
-void NumInputBoxR::Notify(const char *property) {
+void NumInputBoxR::Notify(const char *property)
+{
     m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
 }
 
-void NumInputBoxR::ShowMessage(const QString &text) {
+void NumInputBoxR::ShowMessage(const QString &text)
+{
     MsgBox(text, kMsgBoxCritical, GetMessage(102));
 }
 
-void NumInputBoxR::ApplyMustEnterColor() {
+void NumInputBoxR::ApplyMustEnterColor()
+{
     if (m_MustEnter) {
         SetBackColor(txtInput, txtInput->text().isEmpty() ? m_MustEnterColor : m_NormalBackColor,
                      QPalette::Base);
@@ -95,12 +101,14 @@ void NumInputBoxR::ApplyMustEnterColor() {
     Refresh();
 }
 
-void NumInputBoxR::ApplyMaxLength() {
+void NumInputBoxR::ApplyMaxLength()
+{
     // The box has no limit at 0; the widget's own largest limit stands for none.
     txtInput->setMaxLength(m_maxLength > 0 ? std::min(m_maxLength, qint32{32767}) : 32767);
 }
 
-void NumInputBoxR::ApplyIMEMode() {
+void NumInputBoxR::ApplyIMEMode()
+{
     // An input method would put text into the box past the keystroke rules, so only the free
     // text mode lets one work, and only when the input-method mode does not turn it off.
     txtInput->setAttribute(Qt::WA_InputMethodEnabled,
@@ -109,37 +117,45 @@ void NumInputBoxR::ApplyIMEMode() {
 
 // ---- methods ----
 
-void NumInputBoxR::Cls() {
+void NumInputBoxR::Cls()
+{
     txtInput->setText(QString());
 }
 
-void NumInputBoxR::Refresh() {
+void NumInputBoxR::Refresh()
+{
     repaint();
 }
 
-void NumInputBoxR::Store() {
+void NumInputBoxR::Store()
+{
     m_StoredValue = txtInput->text();
 }
 
-void NumInputBoxR::Restore() {
+void NumInputBoxR::Restore()
+{
     txtInput->setText(m_StoredValue.value_or(QString()));
 }
 
-void NumInputBoxR::RestoreDefault() {
+void NumInputBoxR::RestoreDefault()
+{
     setValue(m_DefaultValue);
 }
 
-bool NumInputBoxR::ValidateValue() {
+bool NumInputBoxR::ValidateValue()
+{
     return ValidateInput();
 }
 
-bool NumInputBoxR::Cancel() {
+bool NumInputBoxR::Cancel()
+{
     return !ValidateInput();
 }
 
 // ---- validation and conversion ----
 
-bool NumInputBoxR::ValidateInput() {
+bool NumInputBoxR::ValidateInput()
+{
     if (m_Mode == kModeFreeText) {
         return true;
     }
@@ -173,7 +189,8 @@ bool NumInputBoxR::ValidateInput() {
 }
 
 void NumInputBoxR::RaiseConversionError(int status, std::int32_t overflowOffset,
-                                        short overflowMessage) {
+                                        short overflowMessage)
+{
     m_ErrFlag = true;
     const std::string source = Utf8(m_host->ApplicationTitle());
     if (status == static_cast<int>(ConversionStatus::Overflow)) {
@@ -184,7 +201,8 @@ void NumInputBoxR::RaiseConversionError(int status, std::int32_t overflowOffset,
                         NumberedError::PlatformText(NumberedError::kTypeMismatch));
 }
 
-double NumInputBoxR::ValDbl() {
+double NumInputBoxR::ValDbl()
+{
     const QString text = txtInput->text();
     if (text.isEmpty()) {
         return 0;
@@ -196,7 +214,8 @@ double NumInputBoxR::ValDbl() {
     return converted.value;
 }
 
-float NumInputBoxR::ValSng() {
+float NumInputBoxR::ValSng()
+{
     const QString text = txtInput->text();
     if (text.isEmpty()) {
         return 0;
@@ -208,7 +227,8 @@ float NumInputBoxR::ValSng() {
     return converted.value;
 }
 
-qint16 NumInputBoxR::ValInt() {
+qint16 NumInputBoxR::ValInt()
+{
     const QString text = txtInput->text();
     if (text.isEmpty()) {
         return 0;
@@ -220,7 +240,8 @@ qint16 NumInputBoxR::ValInt() {
     return converted.value;
 }
 
-qint32 NumInputBoxR::ValLng() {
+qint32 NumInputBoxR::ValLng()
+{
     const QString text = txtInput->text();
     if (text.isEmpty()) {
         return 0;
@@ -234,17 +255,20 @@ qint32 NumInputBoxR::ValLng() {
 
 // ---- properties ----
 
-quint32 NumInputBoxR::BackColor() const {
+quint32 NumInputBoxR::BackColor() const
+{
     return BackColorOf(txtInput, kDefaultBackColor);
 }
 
-void NumInputBoxR::setBackColor(quint32 colour) {
+void NumInputBoxR::setBackColor(quint32 colour)
+{
     SetBackColor(txtInput, colour, QPalette::Base);
     Notify("BackColor");
     Refresh();
 }
 
-void NumInputBoxR::setDefaultValue(const QString &value) {
+void NumInputBoxR::setDefaultValue(const QString &value)
+{
     if (m_host->UserMode()) {
         throw NumberedError(NumberedError::kCannotSetAtRunTime);
     }
@@ -253,41 +277,49 @@ void NumInputBoxR::setDefaultValue(const QString &value) {
     setValue(m_DefaultValue);
 }
 
-bool NumInputBoxR::Enabled() const {
+bool NumInputBoxR::Enabled() const
+{
     return txtInput->isEnabledTo(this);
 }
 
-void NumInputBoxR::setEnabled(bool enabled) {
+void NumInputBoxR::setEnabled(bool enabled)
+{
     txtInput->setEnabled(enabled);
     Notify("Enabled");
 }
 
-void NumInputBoxR::setErrBase(qint32 base) {
+void NumInputBoxR::setErrBase(qint32 base)
+{
     m_ErrBase = base;
     Notify("ErrBase");
 }
 
-QFont NumInputBoxR::Font() const {
+QFont NumInputBoxR::Font() const
+{
     return txtInput->font();
 }
 
-void NumInputBoxR::setFont(const QFont &font) {
+void NumInputBoxR::setFont(const QFont &font)
+{
     txtInput->setFont(font);
     Notify("Font");
     Refresh();
 }
 
-quint32 NumInputBoxR::ForeColor() const {
+quint32 NumInputBoxR::ForeColor() const
+{
     return ForeColorOf(txtInput, kDefaultForeColor);
 }
 
-void NumInputBoxR::setForeColor(quint32 colour) {
+void NumInputBoxR::setForeColor(quint32 colour)
+{
     SetForeColor(txtInput, colour, QPalette::Text);
     Notify("ForeColor");
     Refresh();
 }
 
-void NumInputBoxR::setIMEMode(qint32 mode) {
+void NumInputBoxR::setIMEMode(qint32 mode)
+{
     if (mode < -32768 || mode > 32767) {
         throw NumberedError(NumberedError::kOverflow);
     }
@@ -296,17 +328,20 @@ void NumInputBoxR::setIMEMode(qint32 mode) {
     Notify("IMEMode");
 }
 
-void NumInputBoxR::setKeyName(const QString &name) {
+void NumInputBoxR::setKeyName(const QString &name)
+{
     m_KeyName = name;
     Notify("KeyName");
 }
 
-void NumInputBoxR::setLimitCheck(bool check) {
+void NumInputBoxR::setLimitCheck(bool check)
+{
     m_LimitCheck = check;
     Notify("LimitCheck");
 }
 
-void NumInputBoxR::setLowerLimit(double limit) {
+void NumInputBoxR::setLowerLimit(double limit)
+{
     if (limit > m_UpperLimit) {
         if (m_host->UserMode()) {
             throw NumberedError(3001, {}, Utf8(GetMessage(2012)));
@@ -318,14 +353,16 @@ void NumInputBoxR::setLowerLimit(double limit) {
     Notify("LowerLimit");
 }
 
-qint16 NumInputBoxR::MaxLength() const {
+qint16 NumInputBoxR::MaxLength() const
+{
     if (m_maxLength > 32767 || m_maxLength < -32768) {
         throw NumberedError(NumberedError::kOverflow);
     }
     return static_cast<qint16>(m_maxLength);
 }
 
-void NumInputBoxR::setMaxLength(qint16 length) {
+void NumInputBoxR::setMaxLength(qint16 length)
+{
     if (length < 0) {
         throw NumberedError(380, {}, "Invalid property value");
     }
@@ -334,7 +371,8 @@ void NumInputBoxR::setMaxLength(qint16 length) {
     Notify("MaxLength");
 }
 
-void NumInputBoxR::setMode(qint32 mode) {
+void NumInputBoxR::setMode(qint32 mode)
+{
     if (mode < 0 || mode > kModeFreeText) {
         if (m_host->UserMode()) {
             throw NumberedError(3000, {}, Utf8(GetMessage(2011)));
@@ -347,60 +385,72 @@ void NumInputBoxR::setMode(qint32 mode) {
     Notify("Mode");
 }
 
-void NumInputBoxR::setMustEnter(bool mustEnter) {
+void NumInputBoxR::setMustEnter(bool mustEnter)
+{
     m_MustEnter = mustEnter;
     Notify("MustEnter");
 }
 
-void NumInputBoxR::setMustEnterColor(quint32 colour) {
+void NumInputBoxR::setMustEnterColor(quint32 colour)
+{
     m_MustEnterColor = colour;
     Notify("MustEnterColor");
 }
 
-void NumInputBoxR::setSectionName(const QString &name) {
+void NumInputBoxR::setSectionName(const QString &name)
+{
     m_SectionName = name;
     Notify("SectionName");
 }
 
-qint32 NumInputBoxR::SelLength() const {
+qint32 NumInputBoxR::SelLength() const
+{
     return static_cast<qint32>(txtInput->selectedText().size());
 }
 
-void NumInputBoxR::setSelLength(qint32 length) {
+void NumInputBoxR::setSelLength(qint32 length)
+{
     const int start = SelStart();
     const int available = static_cast<int>(txtInput->text().size()) - start;
     txtInput->setSelection(start, std::clamp(length, 0, std::max(available, 0)));
     Notify("SelLength");
 }
 
-qint32 NumInputBoxR::SelStart() const {
+qint32 NumInputBoxR::SelStart() const
+{
     return txtInput->hasSelectedText() ? txtInput->selectionStart() : txtInput->cursorPosition();
 }
 
-void NumInputBoxR::setSelStart(qint32 start) {
+void NumInputBoxR::setSelStart(qint32 start)
+{
     txtInput->setCursorPosition(std::clamp(start, 0, static_cast<int>(txtInput->text().size())));
     Notify("SelStart");
 }
 
-QString NumInputBoxR::SelText() const {
+QString NumInputBoxR::SelText() const
+{
     return txtInput->selectedText();
 }
 
-void NumInputBoxR::setSelText(const QString &text) {
+void NumInputBoxR::setSelText(const QString &text)
+{
     txtInput->insert(text);
     Notify("SelText");
 }
 
-QString NumInputBoxR::Text() const {
+QString NumInputBoxR::Text() const
+{
     return txtInput->text();
 }
 
-void NumInputBoxR::setText(const QString &text) {
+void NumInputBoxR::setText(const QString &text)
+{
     txtInput->setText(text);
     Notify("Text");
 }
 
-void NumInputBoxR::setUpperLimit(double limit) {
+void NumInputBoxR::setUpperLimit(double limit)
+{
     if (limit < m_LowerLimit) {
         if (m_host->UserMode()) {
             throw NumberedError(3001, {}, Utf8(GetMessage(2013)));
@@ -412,19 +462,22 @@ void NumInputBoxR::setUpperLimit(double limit) {
     Notify("UpperLimit");
 }
 
-void NumInputBoxR::setValidateAtLostFocus(bool validate) {
+void NumInputBoxR::setValidateAtLostFocus(bool validate)
+{
     m_ValidateAtLostFocus = validate;
     Notify("ValidateAtLostFocus");
 }
 
-void NumInputBoxR::setValue(const QString &value) {
+void NumInputBoxR::setValue(const QString &value)
+{
     txtInput->setText(value);
     Notify("Value");
 }
 
 // ---- persistence ----
 
-void NumInputBoxR::ReadProperties(const PropertyBag &bag) {
+void NumInputBoxR::ReadProperties(const PropertyBag &bag)
+{
     SetBackColor(txtInput, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor),
                  QPalette::Base);
     txtInput->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
@@ -456,7 +509,8 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag) {
     m_ErrBase = bag.ReadInt32(QStringLiteral("ErrBase"), kDefaultErrBase);
 }
 
-void NumInputBoxR::WriteProperties(PropertyBag &bag) const {
+void NumInputBoxR::WriteProperties(PropertyBag &bag) const
+{
     bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
     bag.WriteProperty(QStringLiteral("Font"), Font(), m_host->AmbientFont());
@@ -478,12 +532,14 @@ void NumInputBoxR::WriteProperties(PropertyBag &bag) const {
 
 // ---- events ----
 
-void NumInputBoxR::resizeEvent(QResizeEvent *event) {
+void NumInputBoxR::resizeEvent(QResizeEvent *event)
+{
     QWidget::resizeEvent(event);
     txtInput->setGeometry(0, 0, width(), height());
 }
 
-bool NumInputBoxR::HandleKeyPress(QKeyEvent *event) {
+bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
+{
     short keyCode = KeyCodeOf(event);
     short shift = ShiftCode(event->modifiers());
     bool clipboardChord = false;
@@ -533,7 +589,8 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event) {
     return false;
 }
 
-bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event) {
+bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched != txtInput) {
         return QWidget::eventFilter(watched, event);
     }

@@ -3,11 +3,13 @@
 namespace tavimor {
 namespace {
 
-bool IsExponentLetter(char16_t c) {
+bool IsExponentLetter(char16_t c)
+{
     return c == u'D' || c == u'E' || c == u'd' || c == u'e';
 }
 
-bool HasExponentLetter(std::u16string_view text) {
+bool HasExponentLetter(std::u16string_view text)
+{
     for (const char16_t c : text) {
         if (IsExponentLetter(c)) {
             return true;
@@ -18,7 +20,8 @@ bool HasExponentLetter(std::u16string_view text) {
 
 }  // namespace
 
-short FilterNumberKey(short keyAscii, std::u16string_view text, int caret, int mode) {
+short FilterNumberKey(short keyAscii, std::u16string_view text, int caret, int mode)
+{
     // The caret is a count of characters before it, within the text.
     const std::size_t p = caret < 0 ? 0 : std::min<std::size_t>(caret, text.size());
     const bool real = mode == 0 || mode == 1;

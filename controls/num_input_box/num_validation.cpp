@@ -5,7 +5,8 @@
 namespace tavimor {
 namespace {
 
-bool EndsWithUnfinishedExponent(const std::string &text) {
+bool EndsWithUnfinishedExponent(const std::string &text)
+{
     const auto isLetter = [](char c) { return c == 'd' || c == 'E' || c == 'e' || c == 'D'; };
     if (!text.empty() && isLetter(text.back())) {
         return true;
@@ -16,7 +17,8 @@ bool EndsWithUnfinishedExponent(const std::string &text) {
 }  // namespace
 
 ValidationResult ValidateNumberText(std::string_view typed, bool limitCheck, double lowerLimit,
-                                    double upperLimit, std::int32_t maxLength) {
+                                    double upperLimit, std::int32_t maxLength)
+{
     const bool wasEmpty = typed.empty();
     std::string amended = wasEmpty ? std::string(1, '0') : std::string(typed);
     if (EndsWithUnfinishedExponent(amended)) {

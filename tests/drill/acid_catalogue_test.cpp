@@ -8,7 +8,8 @@
 namespace tavimor {
 namespace {
 
-TEST(AcidCatalogue, EveryColumnHoldsTwentyTwoDistinctFilledTexts) {
+TEST(AcidCatalogue, EveryColumnHoldsTwentyTwoDistinctFilledTexts)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     for (int form = 0; form < AcidCatalogue::kColumnCount; ++form) {
         std::set<std::string> seen;
@@ -20,7 +21,8 @@ TEST(AcidCatalogue, EveryColumnHoldsTwentyTwoDistinctFilledTexts) {
     }
 }
 
-TEST(AcidCatalogue, RowsAreInTheDrillsOrder) {
+TEST(AcidCatalogue, RowsAreInTheDrillsOrder)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     const struct {
         int row;
@@ -43,7 +45,8 @@ TEST(AcidCatalogue, RowsAreInTheDrillsOrder) {
     }
 }
 
-TEST(AcidCatalogue, AmbiguityNamesEndInTheLatinCapitalX) {
+TEST(AcidCatalogue, AmbiguityNamesEndInTheLatinCapitalX)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     for (int row : {21, 22}) {
         const std::string &name = catalogue.Text(2, row);
@@ -52,14 +55,16 @@ TEST(AcidCatalogue, AmbiguityNamesEndInTheLatinCapitalX) {
     }
 }
 
-TEST(AcidCatalogue, ThreeLetterCodesOfTheAcidsAscend) {
+TEST(AcidCatalogue, ThreeLetterCodesOfTheAcidsAscend)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     for (int row = 2; row <= 20; ++row) {
         EXPECT_LT(catalogue.Text(1, row - 1), catalogue.Text(1, row));
     }
 }
 
-TEST(AcidCatalogue, CellsOutsideTheTableAreRefused) {
+TEST(AcidCatalogue, CellsOutsideTheTableAreRefused)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     EXPECT_THROW(catalogue.Text(0, 0), std::out_of_range);
     EXPECT_THROW(catalogue.Text(0, 23), std::out_of_range);

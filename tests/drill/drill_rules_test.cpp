@@ -24,7 +24,8 @@ private:
     std::size_t m_next = 0;
 };
 
-std::vector<std::string> SplitBars(const std::string &captions) {
+std::vector<std::string> SplitBars(const std::string &captions)
+{
     std::vector<std::string> pieces;
     std::stringstream stream(captions);
     for (std::string piece; std::getline(stream, piece, '|');) {
@@ -35,7 +36,8 @@ std::vector<std::string> SplitBars(const std::string &captions) {
 
 const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
 
-TEST(BuildAnswerOptions, LatinColumnsSortAlphabetically) {
+TEST(BuildAnswerOptions, LatinColumnsSortAlphabetically)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     DrillState state;
     EXPECT_EQ(BuildAnswerOptions(state, catalogue, 0, AscendingCodePointOrder),
@@ -46,7 +48,8 @@ TEST(BuildAnswerOptions, LatinColumnsSortAlphabetically) {
 }
 
 // Whatever order the window's list gives, option k shows the text of row AnswerMap[k + 1].
-TEST(BuildAnswerOptions, MapIsABijectionBackToTheShownRows) {
+TEST(BuildAnswerOptions, MapIsABijectionBackToTheShownRows)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     const TextOrder reversed = [](std::vector<std::string> texts) {
         texts = AscendingCodePointOrder(std::move(texts));
@@ -74,7 +77,8 @@ TEST(BuildAnswerOptions, MapIsABijectionBackToTheShownRows) {
     }
 }
 
-TEST(BuildAnswerOptions, SharedPrefixesMapToTheirOwnRows) {
+TEST(BuildAnswerOptions, SharedPrefixesMapToTheirOwnRows)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     DrillState state;
     const std::vector<std::string> names =
@@ -98,7 +102,8 @@ TEST(BuildAnswerOptions, SharedPrefixesMapToTheirOwnRows) {
     EXPECT_EQ(state.AnswerMap[4], 4);
 }
 
-TEST(FormsClash, OnlyEqualFormsClash) {
+TEST(FormsClash, OnlyEqualFormsClash)
+{
     for (int question = 0; question <= 3; ++question) {
         for (int answer = 0; answer <= 2; ++answer) {
             EXPECT_EQ(FormsClash(question, answer), question == answer);
@@ -106,7 +111,8 @@ TEST(FormsClash, OnlyEqualFormsClash) {
     }
 }
 
-TEST(DrawRow, StaysWithinTheRowsOfTheForm) {
+TEST(DrawRow, StaysWithinTheRowsOfTheForm)
+{
     const struct {
         int form;
         float u;
@@ -129,7 +135,8 @@ TEST(DrawRow, StaysWithinTheRowsOfTheForm) {
     }
 }
 
-TEST(DrawRow, EveryRowOfTheFormCanBeDrawnAndNoOther) {
+TEST(DrawRow, EveryRowOfTheFormCanBeDrawnAndNoOther)
+{
     for (int form = 0; form <= 3; ++form) {
         const int rows = form == 3 ? 20 : 22;
         std::set<int> drawn;
@@ -142,7 +149,8 @@ TEST(DrawRow, EveryRowOfTheFormCanBeDrawnAndNoOther) {
     }
 }
 
-TEST(QuestionCycle, AskTwiceThenAnswerRightCountsOneOfTwo) {
+TEST(QuestionCycle, AskTwiceThenAnswerRightCountsOneOfTwo)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     DrillState state;
     BuildAnswerOptions(state, catalogue, 1, AscendingCodePointOrder);
@@ -172,7 +180,8 @@ TEST(QuestionCycle, AskTwiceThenAnswerRightCountsOneOfTwo) {
     EXPECT_EQ(RateText(state.JudgedCount, state.RightCount), "50.0");
 }
 
-TEST(QuestionCycle, NoChoiceIsWrongAndASecondJudgementChangesNothing) {
+TEST(QuestionCycle, NoChoiceIsWrongAndASecondJudgementChangesNothing)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     DrillState state;
     BuildAnswerOptions(state, catalogue, 2, AscendingCodePointOrder);
@@ -191,7 +200,8 @@ TEST(QuestionCycle, NoChoiceIsWrongAndASecondJudgementChangesNothing) {
     EXPECT_EQ(state.Answered, before.Answered);
 }
 
-TEST(QuestionCycle, ChoicesOutsideTheOptionsAreWrongNotFatal) {
+TEST(QuestionCycle, ChoicesOutsideTheOptionsAreWrongNotFatal)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     DrillState state;
     BuildAnswerOptions(state, catalogue, 0, AscendingCodePointOrder);
@@ -204,7 +214,8 @@ TEST(QuestionCycle, ChoicesOutsideTheOptionsAreWrongNotFatal) {
     }
 }
 
-TEST(Counters, StopAtTheLargestValueInsteadOfWrapping) {
+TEST(Counters, StopAtTheLargestValueInsteadOfWrapping)
+{
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     DrillState state;
     BuildAnswerOptions(state, catalogue, 0, AscendingCodePointOrder);
@@ -223,7 +234,8 @@ TEST(Counters, StopAtTheLargestValueInsteadOfWrapping) {
     EXPECT_EQ(RateText(state.JudgedCount, state.RightCount), "100.0");
 }
 
-TEST(Counters, ResetClearsOnlyWhenAsked) {
+TEST(Counters, ResetClearsOnlyWhenAsked)
+{
     DrillState state;
     state.Answered = false;
     state.CurrentRow = 5;
@@ -246,7 +258,8 @@ TEST(Counters, ResetClearsOnlyWhenAsked) {
     EXPECT_EQ(RateText(state.JudgedCount, state.RightCount), "0.0");
 }
 
-TEST(RateText, WritesThePercentWithOneDecimal) {
+TEST(RateText, WritesThePercentWithOneDecimal)
+{
     const struct {
         int judged;
         int right;
@@ -266,7 +279,8 @@ TEST(RateText, WritesThePercentWithOneDecimal) {
     }
 }
 
-TEST(TimerInterval, RefusesWhatNoTimerCanHold) {
+TEST(TimerInterval, RefusesWhatNoTimerCanHold)
+{
     const int min = std::numeric_limits<std::int32_t>::min();
     const int max = std::numeric_limits<std::int32_t>::max();
     for (int refused : {0, -1, min, kLongestTimeLimit + 1, max}) {

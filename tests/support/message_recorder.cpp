@@ -7,7 +7,8 @@ namespace {
 
 class FailingMessageBoxes final : public MessageBoxService {
 public:
-    void Show(const QString &text, int, const QString &title) override {
+    void Show(const QString &text, int, const QString &title) override
+    {
         ADD_FAILURE() << "unexpected message box: " << title.toStdString() << ": "
                       << text.toStdString();
     }
@@ -17,19 +18,23 @@ FailingMessageBoxes g_failing;
 
 }  // namespace
 
-MessageRecorder::MessageRecorder() {
+MessageRecorder::MessageRecorder()
+{
     InstallMessageBoxService(this);
 }
 
-MessageRecorder::~MessageRecorder() {
+MessageRecorder::~MessageRecorder()
+{
     InstallMessageBoxService(&g_failing);
 }
 
-void MessageRecorder::Show(const QString &text, int style, const QString &title) {
+void MessageRecorder::Show(const QString &text, int style, const QString &title)
+{
     m_boxes.push_back({text, style, title});
 }
 
-void ForbidRealMessageBoxes() {
+void ForbidRealMessageBoxes()
+{
     InstallMessageBoxService(&g_failing);
 }
 

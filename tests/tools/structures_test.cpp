@@ -8,13 +8,15 @@
 namespace tavimor::pictures {
 namespace {
 
-const Structure &ById(int id) {
+const Structure &ById(int id)
+{
     return AminoAcidStructures().at(static_cast<std::size_t>(id - 1));
 }
 
 // Each formula against the acid's known formula, as its zwitterion at pH 7: the side chains of
 // Asp and Glu as carboxylates, of Lys as ammonium, of Arg as guanidinium, of His as imidazolium.
-TEST(Structures, FormulasAndChargesAreThoseOfTheAcidsAtNeutralPh) {
+TEST(Structures, FormulasAndChargesAreThoseOfTheAcidsAtNeutralPh)
+{
     const struct {
         int id;
         const char *threeLetter;
@@ -41,7 +43,8 @@ TEST(Structures, FormulasAndChargesAreThoseOfTheAcidsAtNeutralPh) {
     }
 }
 
-TEST(Structures, EveryAcidSharesTheBackboneWithItsSideChainBelow) {
+TEST(Structures, EveryAcidSharesTheBackboneWithItsSideChainBelow)
+{
     for (const Structure &s : AminoAcidStructures()) {
         SCOPED_TRACE(s.threeLetter);
         ASSERT_GE(s.atoms.size(), 5u);
@@ -64,7 +67,8 @@ TEST(Structures, EveryAcidSharesTheBackboneWithItsSideChainBelow) {
 }
 
 // Neighbours of an atom.
-std::vector<int> Neighbours(const Structure &s, int atom) {
+std::vector<int> Neighbours(const Structure &s, int atom)
+{
     std::vector<int> result;
     for (const Bond &bond : s.bonds) {
         if (bond.from == atom) {
@@ -76,7 +80,8 @@ std::vector<int> Neighbours(const Structure &s, int atom) {
     return result;
 }
 
-int CarbonNeighbours(const Structure &s, int atom) {
+int CarbonNeighbours(const Structure &s, int atom)
+{
     int count = 0;
     for (int n : Neighbours(s, atom)) {
         const std::string &label = s.atoms[static_cast<std::size_t>(n)].label;
@@ -85,7 +90,8 @@ int CarbonNeighbours(const Structure &s, int atom) {
     return count;
 }
 
-TEST(Structures, BranchesAndRingsSitWhereTheyBelong) {
+TEST(Structures, BranchesAndRingsSitWhereTheyBelong)
+{
     // The side chain starts at the atom bonded to the alpha carbon below it.
     const auto beta = [](const Structure &s) {
         for (int n : Neighbours(s, 0)) {
@@ -153,7 +159,8 @@ TEST(Structures, BranchesAndRingsSitWhereTheyBelong) {
     EXPECT_EQ(Neighbours(pro, 2).size(), 2u);
 }
 
-TEST(Structures, LabelsSplitIntoDrawnRuns) {
+TEST(Structures, LabelsSplitIntoDrawnRuns)
+{
     const auto runs = SplitLabel("H3N+");
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[1].kind, LabelRun::Kind::Subscript);

@@ -13,7 +13,8 @@
 namespace tavimor {
 namespace {
 
-TEST(GeneralNumberText, WritesTheGeneralForm) {
+TEST(GeneralNumberText, WritesTheGeneralForm)
+{
     const struct {
         double value;
         const char *text;
@@ -46,7 +47,8 @@ TEST(GeneralNumberText, WritesTheGeneralForm) {
     }
 }
 
-TEST(GeneralNumberText, SingleHasSevenDigits) {
+TEST(GeneralNumberText, SingleHasSevenDigits)
+{
     EXPECT_EQ(GeneralNumberText(100.0f / 3.0f), " 33.33333");
     EXPECT_EQ(GeneralNumberText(200.0f / 3.0f), " 66.66666");  // 66.666664 as a single
     EXPECT_EQ(GeneralNumberText(100.0f), " 100");
@@ -55,7 +57,8 @@ TEST(GeneralNumberText, SingleHasSevenDigits) {
 
 // The text of v reads back to v rounded to 15 significant digits, for values of every
 // magnitude, sign and digit pattern.
-TEST(GeneralNumberText, ReadsBackToTheValueRoundedToFifteenDigits) {
+TEST(GeneralNumberText, ReadsBackToTheValueRoundedToFifteenDigits)
+{
     std::mt19937_64 engine(20261208);
     const auto check = [](double v) {
         if (!std::isfinite(v)) {
@@ -86,7 +89,8 @@ TEST(GeneralNumberText, ReadsBackToTheValueRoundedToFifteenDigits) {
     check(std::numeric_limits<double>::min());
 }
 
-TEST(FormatOneDecimal, RoundsHalfAwayFromZeroOnTheDecimalForm) {
+TEST(FormatOneDecimal, RoundsHalfAwayFromZeroOnTheDecimalForm)
+{
     const struct {
         double value;
         const char *text;
@@ -102,7 +106,8 @@ TEST(FormatOneDecimal, RoundsHalfAwayFromZeroOnTheDecimalForm) {
     }
 }
 
-TEST(ParseNumber, ReadsTheNumberGrammarOnly) {
+TEST(ParseNumber, ReadsTheNumberGrammarOnly)
+{
     const struct {
         const char *text;
         ParseStatus status;
@@ -159,7 +164,8 @@ TEST(ParseNumber, ReadsTheNumberGrammarOnly) {
     }
 }
 
-TEST(ParseNumber, TinyValuesWithManyDigitsAreZeroNotOverflow) {
+TEST(ParseNumber, TinyValuesWithManyDigitsAreZeroNotOverflow)
+{
     const std::string tiny = "0." + std::string(400, '0') + "1";
     EXPECT_EQ(ParseNumber(tiny).status, ParseStatus::Ok);
     const std::string huge = "1" + std::string(400, '0');

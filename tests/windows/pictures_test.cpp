@@ -16,19 +16,23 @@
 namespace tavimor {
 namespace {
 
-std::uint32_t U32(const QByteArray &data, int offset) {
+std::uint32_t U32(const QByteArray &data, int offset)
+{
     return qFromLittleEndian<std::uint32_t>(data.constData() + offset);
 }
-std::uint16_t U16(const QByteArray &data, int offset) {
+std::uint16_t U16(const QByteArray &data, int offset)
+{
     return qFromLittleEndian<std::uint16_t>(data.constData() + offset);
 }
 
-QByteArray Resource(const char *path) {
+QByteArray Resource(const char *path)
+{
     QFile file(QString::fromLatin1(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(StructurePictures, AreEightBitGreyBitmapsOfTheExactFormat) {
+TEST(StructurePictures, AreEightBitGreyBitmapsOfTheExactFormat)
+{
     for (int id = 1; id <= 20; ++id) {
         SCOPED_TRACE(id);
         const QByteArray dib = StructurePictureData(id);
@@ -65,7 +69,8 @@ TEST(StructurePictures, AreEightBitGreyBitmapsOfTheExactFormat) {
     EXPECT_TRUE(StructurePictureData(21).isEmpty());
 }
 
-TEST(StructurePictures, LoadAsPicturesOfTheirSize) {
+TEST(StructurePictures, LoadAsPicturesOfTheirSize)
+{
     for (int id = 1; id <= 20; ++id) {
         const QPixmap picture = LoadResPicture(id);
         EXPECT_EQ(picture.size(), QSize(120, 120)) << id;
@@ -77,7 +82,8 @@ TEST(StructurePictures, LoadAsPicturesOfTheirSize) {
     EXPECT_TRUE(DecodeDib(QByteArray("garbage")).isNull());
 }
 
-TEST(TablePicture, IsTheOneBitGridOfTwentyTwoRows) {
+TEST(TablePicture, IsTheOneBitGridOfTwentyTwoRows)
+{
     const QByteArray bmp = Resource(":/table.bmp");
     ASSERT_EQ(bmp.size(), 13952);
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
@@ -120,7 +126,8 @@ TEST(TablePicture, IsTheOneBitGridOfTwentyTwoRows) {
     }
 }
 
-TEST(ProgramIcon, IsTheSixteenColourPeptideBond) {
+TEST(ProgramIcon, IsTheSixteenColourPeptideBond)
+{
     const QByteArray ico = Resource(":/tavimor.ico");
     ASSERT_EQ(ico.size(), 318);
     EXPECT_EQ(U16(ico, 2), 1);  // icon
@@ -158,7 +165,8 @@ TEST(ProgramIcon, IsTheSixteenColourPeptideBond) {
     EXPECT_FALSE(ProgramIcon().isNull());
 }
 
-TEST(EmbeddedFont, CoversEveryTextTheProgramShows) {
+TEST(EmbeddedFont, CoversEveryTextTheProgramShows)
+{
     QStringList texts;
     const AcidCatalogue catalogue = BuildAcidCatalogue();
     for (int form = 0; form < 3; ++form) {
@@ -193,7 +201,8 @@ TEST(EmbeddedFont, CoversEveryTextTheProgramShows) {
     }
 }
 
-TEST(TableWindow, OpensOnceAtItsDesignedSize) {
+TEST(TableWindow, OpensOnceAtItsDesignedSize)
+{
     frmTable *table = frmTable::ShowTable();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->windowTitle(), QStringLiteral("Tavimor - Amino Acids at a Glance"));

@@ -14,13 +14,15 @@
 namespace tavimor {
 namespace {
 
-TEST(Colours, PlainColoursAreBlueGreenRed) {
+TEST(Colours, PlainColoursAreBlueGreenRed)
+{
     EXPECT_EQ(ToQColor(0x000000FF), QColor(255, 0, 0));
     EXPECT_EQ(ToQColor(0x00FF0000), QColor(0, 0, 255));
     EXPECT_EQ(ToQColor(0x00123456), QColor(0x56, 0x34, 0x12));
 }
 
-TEST(Colours, SystemColoursFollowThePalette) {
+TEST(Colours, SystemColoursFollowThePalette)
+{
     const QPalette palette = QApplication::palette();
     EXPECT_EQ(ToQColor(kSysWindow), palette.color(QPalette::Base));
     EXPECT_EQ(ToQColor(kSysWindowText), palette.color(QPalette::Text));
@@ -31,7 +33,8 @@ TEST(Colours, SystemColoursFollowThePalette) {
     EXPECT_TRUE(ToQColor(kSysMenu).isValid());
 }
 
-TEST(Colours, TwipsAreFifteenToAPixel) {
+TEST(Colours, TwipsAreFifteenToAPixel)
+{
     EXPECT_EQ(TwipsToPixels(8895), 593);
     EXPECT_EQ(TwipsToPixels(7215), 481);
     EXPECT_EQ(TwipsToPixels(1600), 107);
@@ -40,7 +43,8 @@ TEST(Colours, TwipsAreFifteenToAPixel) {
     EXPECT_EQ(TwipsToPixels(-std::numeric_limits<double>::infinity()), -(1 << 24));
 }
 
-TEST(NumberedError, ErrorNumbersAddAsThirtyTwoBitValues) {
+TEST(NumberedError, ErrorNumbersAddAsThirtyTwoBitValues)
+{
     const std::int32_t base = static_cast<std::int32_t>(0x80040000u);
     EXPECT_EQ(AddErrorNumber(base, 3010), -2147218494);
     EXPECT_EQ(AddErrorNumber(base, 13), -2147221491);
@@ -53,7 +57,8 @@ TEST(NumberedError, ErrorNumbersAddAsThirtyTwoBitValues) {
     EXPECT_EQ(NumberedError(382).Description(), NumberedError::PlatformText(382));
 }
 
-TEST(MessageTable, LocaleChoosesTheColumn) {
+TEST(MessageTable, LocaleChoosesTheColumn)
+{
     const MessageRow rows[] = {{4001, "1以上の数値を入力して下さい", "Enter not less than 1."}};
     EXPECT_EQ(LookupMessage(rows, 102, 1041), QStringLiteral("警告!!"));
     EXPECT_EQ(LookupMessage(rows, 102, 1033), QStringLiteral("Warning!!"));
@@ -64,7 +69,8 @@ TEST(MessageTable, LocaleChoosesTheColumn) {
     EXPECT_EQ(LookupMessage(rows, -1, 1033), QStringLiteral("Undefined."));
 }
 
-TEST(InputCodes, KeysBecomeVirtualKeysAndCharacterCodes) {
+TEST(InputCodes, KeysBecomeVirtualKeysAndCharacterCodes)
+{
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;

@@ -7,7 +7,8 @@
 namespace tavimor {
 namespace {
 
-TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndTheFirstEntryWins) {
+TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndTheFirstEntryWins)
+{
     const PropertyBag bag{{QStringLiteral("optionleft"), qint32{200}},
                           {QStringLiteral("OPTIONLEFT"), qint32{300}},
                           {QStringLiteral("caption"), QStringLiteral("解答")}};
@@ -16,7 +17,8 @@ TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndTheFirstEntryWins) {
     EXPECT_EQ(bag.ReadInt32(QStringLiteral("OptionTop"), 240), 240);
 }
 
-TEST(PropertyBag, ValuesEqualToTheirDefaultsAreLeftOutButFontsAlwaysStay) {
+TEST(PropertyBag, ValuesEqualToTheirDefaultsAreLeftOutButFontsAlwaysStay)
+{
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("OptionNum"), qint16{1}, qint16{1});
     bag.WriteProperty(QStringLiteral("Caption"), QString(), QString());
@@ -34,14 +36,16 @@ TEST(PropertyBag, ValuesEqualToTheirDefaultsAreLeftOutButFontsAlwaysStay) {
     EXPECT_FALSE(bag.Contains(QStringLiteral("OptionNum")));
 }
 
-TEST(PropertyBag, SystemColoursReadBackUnsigned) {
+TEST(PropertyBag, SystemColoursReadBackUnsigned)
+{
     PropertyBag bag;
     bag.WriteColour(QStringLiteral("BackColor"), 0x80000004, 0x80000005);
     EXPECT_EQ(bag.ReadColour(QStringLiteral("BackColor"), 0), 0x80000004u);
     EXPECT_EQ(bag.ReadColour(QStringLiteral("ForeColor"), 0x80000008), 0x80000008u);
 }
 
-TEST(PropertyBag, ConversionsRaiseOverflowAndTypeMismatch) {
+TEST(PropertyBag, ConversionsRaiseOverflowAndTypeMismatch)
+{
     const PropertyBag bag{{QStringLiteral("big"), qint32{40000}},
                           {QStringLiteral("text"), QStringLiteral("abc")},
                           {QStringLiteral("number"), QStringLiteral("12")},

@@ -7,7 +7,8 @@
 namespace tavimor {
 namespace {
 
-TEST(ClockSeededRandom, StaysInTheUnitIntervalAndCoversIt) {
+TEST(ClockSeededRandom, StaysInTheUnitIntervalAndCoversIt)
+{
     ClockSeededRandom random(7);
     std::array<int, 10> deciles{};
     for (int i = 0; i < 100000; ++i) {
@@ -22,7 +23,8 @@ TEST(ClockSeededRandom, StaysInTheUnitIntervalAndCoversIt) {
     }
 }
 
-TEST(ClockSeededRandom, SameSeedSameSequence) {
+TEST(ClockSeededRandom, SameSeedSameSequence)
+{
     ClockSeededRandom a(42);
     ClockSeededRandom b(42);
     for (int i = 0; i < 100; ++i) {

@@ -44,11 +44,13 @@ constexpr double kWhitest = 0.915;  // share of white pixels a picture may have 
 class Bytes {
 public:
     void U8(int v) { m_data.push_back(static_cast<char>(v & 0xFF)); }
-    void U16(int v) {
+    void U16(int v)
+    {
         U8(v);
         U8(v >> 8);
     }
-    void U32(std::int64_t v) {
+    void U32(std::int64_t v)
+    {
         U16(static_cast<int>(v & 0xFFFF));
         U16(static_cast<int>((v >> 16) & 0xFFFF));
     }
@@ -59,7 +61,8 @@ private:
     QByteArray m_data;
 };
 
-void Write(const QString &path, const QByteArray &data) {
+void Write(const QString &path, const QByteArray &data)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -78,7 +81,8 @@ struct PlacedLabel {
 class StructureDrawing {
 public:
     StructureDrawing(const Structure &s, double bond, double textScale)
-        : m_s(s), m_bond(bond), m_lineWidth(std::max(kThinnestLine, bond * kLineWidth)) {
+        : m_s(s), m_bond(bond), m_lineWidth(std::max(kThinnestLine, bond * kLineWidth))
+    {
         m_font = QFont(QStringLiteral("Tavimor Sans JP"));
         m_font.setBold(kBoldLabels);
         m_font.setPixelSize(static_cast<int>(
@@ -90,7 +94,8 @@ public:
         }
     }
 
-    QRectF Bounds() const {
+    QRectF Bounds() const
+    {
         QRectF bounds;
         for (std::size_t i = 0; i < m_s.atoms.size(); ++i) {
             const QRectF box = m_labels[i].box.isNull()
@@ -101,7 +106,8 @@ public:
         return bounds;
     }
 
-    void Draw(QPainter &painter, QPointF offset) const {
+    void Draw(QPainter &painter, QPointF offset) const
+    {
         painter.save();
         painter.translate(offset);
         QPen pen(Qt::black, m_lineWidth);
@@ -121,7 +127,8 @@ public:
     }
 
     // The length of the shortest bond line as drawn between its labels.
-    double ShortestBond() const {
+    double ShortestBond() const
+    {
         double shortest = m_bond;
         for (const Bond &bond : m_s.bonds) {
             const auto from = static_cast<std::size_t>(bond.from);
@@ -134,11 +141,13 @@ public:
     }
 
 private:
-    QPointF Position(std::size_t atom) const {
+    QPointF Position(std::size_t atom) const
+    {
         return {m_s.atoms[atom].x * m_bond, m_s.atoms[atom].y * m_bond};
     }
 
-    PlacedLabel Place(const Atom &atom) const {
+    PlacedLabel Place(const Atom &atom) const
+    {
         PlacedLabel placed;
         if (atom.label.empty()) {
             return placed;
@@ -179,7 +188,8 @@ private:
 
     // Where the segment from `a` towards `b` last leaves the letters of the label at `a`, with a
     // small gap: a bond runs past a subscript beside its atom, not from the whole label's box.
-    QPointF Trim(std::size_t atom, QPointF a, QPointF b) const {
+    QPointF Trim(std::size_t atom, QPointF a, QPointF b) const
+    {
         const std::vector<QRectF> &inks = m_labels[atom].inks;
         if (inks.empty()) {
             return a;
@@ -202,7 +212,8 @@ private:
         return a + (b - a) * (static_cast<double>(last + 1) / kSteps);
     }
 
-    void DrawBond(QPainter &painter, const Bond &bond) const {
+    void DrawBond(QPainter &painter, const Bond &bond) const
+    {
         const auto from = static_cast<std::size_t>(bond.from);
         const auto to = static_cast<std::size_t>(bond.to);
         const QPointF a0 = Position(from);
@@ -242,7 +253,8 @@ private:
     std::vector<PlacedLabel> m_labels;
 };
 
-double WhiteShare(const QImage &image) {
+double WhiteShare(const QImage &image)
+{
     int white = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -252,7 +264,8 @@ double WhiteShare(const QImage &image) {
     return static_cast<double>(white) / (image.width() * image.height());
 }
 
-QImage DrawStructure(const Structure &s) {
+QImage DrawStructure(const Structure &s)
+{
     // Formulas drawn small get larger labels, so that every picture is about as dark; labels
     // grow in steps until the picture is dark enough.
     QImage image;
@@ -287,7 +300,8 @@ QImage DrawStructure(const Structure &s) {
 }
 
 // A device-independent bitmap without file header: 8 bits, a 256-step grey palette.
-QByteArray GreyDib(const QImage &image) {
+QByteArray GreyDib(const QImage &image)
+{
     Bytes out;
     out.U32(40);
     out.U32(image.width());
@@ -315,7 +329,8 @@ QByteArray GreyDib(const QImage &image) {
 
 // ---------------------------------------------------------------- the table picture
 
-QByteArray TablePicture() {
+QByteArray TablePicture()
+{
     constexpr int kWidth = 242;
     constexpr int kHeight = 434;
     constexpr int kColumns[] = {10, 141, 198, 231};
@@ -414,7 +429,8 @@ const char *const kIcon[16] = {
     "................",  //
 };
 
-QByteArray ProgramIcon() {
+QByteArray ProgramIcon()
+{
     // The standard 16-colour palette, as red, green, blue.
     const int palette[16][3] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
                                 {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
@@ -474,7 +490,8 @@ QByteArray ProgramIcon() {
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc != 2) {

@@ -19,7 +19,8 @@ struct Point {
 class Builder {
 public:
     // Atoms 0 to 3: the alpha carbon, COO⁻ above, the amino group to the left, H to the right.
-    Builder(int id, std::string threeLetter, const char *amino = "H3N+") {
+    Builder(int id, std::string threeLetter, const char *amino = "H3N+")
+    {
         m_structure.id = id;
         m_structure.threeLetter = std::move(threeLetter);
         Add("C", 0, 0);
@@ -31,19 +32,22 @@ public:
         Single(0, 3);
     }
 
-    int Add(const char *label, double x, double y) {
+    int Add(const char *label, double x, double y)
+    {
         m_structure.atoms.push_back({label, x, y});
         return static_cast<int>(m_structure.atoms.size()) - 1;
     }
     int Add(const char *label, Point p) { return Add(label, p.x, p.y); }
     void Single(int a, int b) { m_structure.bonds.push_back({a, b, 1}); }
     void Double(int a, int b) { m_structure.bonds.push_back({a, b, 2}); }
-    void RingDouble(int a, int b, Point centre) {
+    void RingDouble(int a, int b, Point centre)
+    {
         m_structure.bonds.push_back({a, b, 2, true, centre.x, centre.y});
     }
 
     // A chain straight down from `from`, one atom per label; returns the last atom.
-    int Chain(int from, std::initializer_list<const char *> labels) {
+    int Chain(int from, std::initializer_list<const char *> labels)
+    {
         const Atom start = m_structure.atoms[static_cast<std::size_t>(from)];
         int previous = from;
         double y = start.y;
@@ -57,7 +61,8 @@ public:
     }
 
     // A carbonyl carbon below `from`: C(=O) with `other` on its right (O⁻ or NH2).
-    void CarbonylBelow(int from, const char *other) {
+    void CarbonylBelow(int from, const char *other)
+    {
         const Atom start = m_structure.atoms[static_cast<std::size_t>(from)];
         const int c = Add("C", start.x, start.y + 1);
         Single(from, c);
@@ -66,7 +71,8 @@ public:
     }
 
     // A benzene ring hanging below `from`, Kekulé bonds; returns the para corner.
-    int BenzeneBelow(int from) {
+    int BenzeneBelow(int from)
+    {
         const Atom start = m_structure.atoms[static_cast<std::size_t>(from)];
         const Point centre{start.x, start.y + 2};
         int corners[6];
@@ -96,7 +102,8 @@ private:
 
 // The corners of a regular pentagon with unit sides hanging below the point `top`, clockwise
 // from the top: top, upper right, lower right, lower left, upper left.
-std::vector<Point> PentagonBelow(Point top, Point *centre) {
+std::vector<Point> PentagonBelow(Point top, Point *centre)
+{
     const double radius = 1 / (2 * std::sin(kPi / 5));
     *centre = {top.x, top.y + radius};
     std::vector<Point> corners;
@@ -108,13 +115,15 @@ std::vector<Point> PentagonBelow(Point top, Point *centre) {
     return corners;
 }
 
-Structure Alanine() {
+Structure Alanine()
+{
     Builder b(1, "Ala");
     b.Chain(0, {"CH3"});
     return b.Done();
 }
 
-Structure Arginine() {
+Structure Arginine()
+{
     Builder b(2, "Arg");
     const int nh = b.Chain(0, {"CH2", "CH2", "CH2", "NH"});
     const int c = b.Chain(nh, {"C"});
@@ -126,43 +135,50 @@ Structure Arginine() {
     return b.Done();
 }
 
-Structure Asparagine() {
+Structure Asparagine()
+{
     Builder b(3, "Asn");
     b.CarbonylBelow(b.Chain(0, {"CH2"}), "NH2");
     return b.Done();
 }
 
-Structure AsparticAcid() {
+Structure AsparticAcid()
+{
     Builder b(4, "Asp");
     b.CarbonylBelow(b.Chain(0, {"CH2"}), "O−");
     return b.Done();
 }
 
-Structure Cysteine() {
+Structure Cysteine()
+{
     Builder b(5, "Cys");
     b.Chain(0, {"CH2", "SH"});
     return b.Done();
 }
 
-Structure Glutamine() {
+Structure Glutamine()
+{
     Builder b(6, "Gln");
     b.CarbonylBelow(b.Chain(0, {"CH2", "CH2"}), "NH2");
     return b.Done();
 }
 
-Structure GlutamicAcid() {
+Structure GlutamicAcid()
+{
     Builder b(7, "Glu");
     b.CarbonylBelow(b.Chain(0, {"CH2", "CH2"}), "O−");
     return b.Done();
 }
 
-Structure Glycine() {
+Structure Glycine()
+{
     Builder b(8, "Gly");
     b.Chain(0, {"H"});
     return b.Done();
 }
 
-Structure Histidine() {
+Structure Histidine()
+{
     // Imidazolium attached at C4: C4=C5, C5-N3(H+), N3=C2, C2-N1(H), N1-C4.
     Builder b(9, "His");
     const int beta = b.Chain(0, {"CH2"});
@@ -182,7 +198,8 @@ Structure Histidine() {
     return b.Done();
 }
 
-Structure Isoleucine() {
+Structure Isoleucine()
+{
     // The beta carbon's own H stands to its left, so the branch to the right leaves the C.
     Builder b(10, "Ile");
     const int beta = b.Chain(0, {"HC"});
@@ -191,7 +208,8 @@ Structure Isoleucine() {
     return b.Done();
 }
 
-Structure Leucine() {
+Structure Leucine()
+{
     Builder b(11, "Leu");
     const int gamma = b.Chain(0, {"CH2", "CH"});
     b.Single(gamma, b.Add("H3C", -kHalfRoot3, 2.5));
@@ -199,13 +217,15 @@ Structure Leucine() {
     return b.Done();
 }
 
-Structure Lysine() {
+Structure Lysine()
+{
     Builder b(12, "Lys");
     b.Chain(0, {"CH2", "CH2", "CH2", "CH2", "NH3+"});
     return b.Done();
 }
 
-Structure Methionine() {
+Structure Methionine()
+{
     // The thioether's methyl turns aside, as sulphur's bonds are angled.
     Builder b(13, "Met");
     const int sulphur = b.Chain(0, {"CH2", "CH2", "S"});
@@ -213,13 +233,15 @@ Structure Methionine() {
     return b.Done();
 }
 
-Structure Phenylalanine() {
+Structure Phenylalanine()
+{
     Builder b(14, "Phe");
     b.BenzeneBelow(b.Chain(0, {"CH2"}));
     return b.Done();
 }
 
-Structure Proline() {
+Structure Proline()
+{
     // The ring closes from the alpha carbon back to the nitrogen: N-Ca-Cb-Cg-Cd-N.
     Builder b(15, "Pro", "H2N+");
     const double radius = 1 / (2 * std::sin(kPi / 5));
@@ -240,13 +262,15 @@ Structure Proline() {
     return b.Done();
 }
 
-Structure Serine() {
+Structure Serine()
+{
     Builder b(16, "Ser");
     b.Chain(0, {"CH2", "OH"});
     return b.Done();
 }
 
-Structure Threonine() {
+Structure Threonine()
+{
     Builder b(17, "Thr");
     const int beta = b.Chain(0, {"HC"});
     b.Single(beta, b.Add("OH", 1, 1));
@@ -254,7 +278,8 @@ Structure Threonine() {
     return b.Done();
 }
 
-Structure Tryptophan() {
+Structure Tryptophan()
+{
     // Indole attached at C3. Pyrrole ring C3, C3a, C7a, N1, C2; benzene fused on C3a-C7a.
     Builder b(18, "Trp");
     const int beta = b.Chain(0, {"CH2"});
@@ -301,14 +326,16 @@ Structure Tryptophan() {
     return b.Done();
 }
 
-Structure Tyrosine() {
+Structure Tyrosine()
+{
     Builder b(19, "Tyr");
     const int para = b.BenzeneBelow(b.Chain(0, {"CH2"}));
     b.Chain(para, {"OH"});
     return b.Done();
 }
 
-Structure Valine() {
+Structure Valine()
+{
     Builder b(20, "Val");
     const int beta = b.Chain(0, {"CH"});
     b.Single(beta, b.Add("H3C", -kHalfRoot3, 1.5));
@@ -316,13 +343,16 @@ Structure Valine() {
     return b.Done();
 }
 
-bool IsUpper(char c) {
+bool IsUpper(char c)
+{
     return c >= 'A' && c <= 'Z';
 }
-bool IsLower(char c) {
+bool IsLower(char c)
+{
     return c >= 'a' && c <= 'z';
 }
-bool IsDigit(char c) {
+bool IsDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
 
@@ -330,7 +360,8 @@ const std::string kMinus = "−";
 
 }  // namespace
 
-const std::vector<Structure> &AminoAcidStructures() {
+const std::vector<Structure> &AminoAcidStructures()
+{
     static const std::vector<Structure> structures = {
         Alanine(),   Arginine(),     Asparagine(), AsparticAcid(),  Cysteine(),
         Glutamine(), GlutamicAcid(), Glycine(),    Histidine(),     Isoleucine(),
@@ -340,7 +371,8 @@ const std::vector<Structure> &AminoAcidStructures() {
     return structures;
 }
 
-std::vector<LabelRun> SplitLabel(const std::string &label) {
+std::vector<LabelRun> SplitLabel(const std::string &label)
+{
     std::vector<LabelRun> runs;
     std::size_t i = 0;
     while (i < label.size()) {
@@ -369,7 +401,8 @@ std::vector<LabelRun> SplitLabel(const std::string &label) {
     return runs;
 }
 
-int AnchorRun(const std::vector<LabelRun> &runs) {
+int AnchorRun(const std::vector<LabelRun> &runs)
+{
     if (!runs.empty() && runs[0].text == "H") {
         for (std::size_t i = 1; i < runs.size(); ++i) {
             if (runs[i].kind == LabelRun::Kind::Normal && runs[i].text != "H") {
@@ -380,7 +413,8 @@ int AnchorRun(const std::vector<LabelRun> &runs) {
     return 0;
 }
 
-Composition CompositionOf(const Structure &structure) {
+Composition CompositionOf(const Structure &structure)
+{
     Composition composition;
     std::vector<int> bondOrders(structure.atoms.size(), 0);
     for (const Bond &bond : structure.bonds) {
@@ -413,7 +447,8 @@ Composition CompositionOf(const Structure &structure) {
     return composition;
 }
 
-std::string HillFormula(const Composition &composition) {
+std::string HillFormula(const Composition &composition)
+{
     std::string formula;
     const auto append = [&](const std::string &element) {
         const auto it = composition.elements.find(element);

@@ -18,7 +18,8 @@ using tavimor::NumberedError;
 using tavimor::PropertyBag;
 namespace design = tavimor::frm_main_design;
 
-QStringList Saved(const BooleanBox &box) {
+QStringList Saved(const BooleanBox &box)
+{
     PropertyBag bag;
     box.WriteProperties(bag);
     QStringList lines;
@@ -34,7 +35,8 @@ protected:
     ControlHost designing{ControlHost::Mode::Designing};
 };
 
-TEST_F(BooleanBoxTest, DisabledBoxReadsFalseOnlyWhenAskedTo) {
+TEST_F(BooleanBoxTest, DisabledBoxReadsFalseOnlyWhenAskedTo)
+{
     BooleanBox box(&running);
     box.setValue(true);
     box.setEnabled(false);
@@ -46,7 +48,8 @@ TEST_F(BooleanBoxTest, DisabledBoxReadsFalseOnlyWhenAskedTo) {
     EXPECT_EQ(box.CheckState(), BooleanBox::kChecked);
 }
 
-TEST_F(BooleanBoxTest, GrayedReadsFalseAndSurvivesStoreAndRestore) {
+TEST_F(BooleanBoxTest, GrayedReadsFalseAndSurvivesStoreAndRestore)
+{
     BooleanBox box(&running);
     box.SetCheckState(BooleanBox::kGrayed);
     EXPECT_FALSE(box.Value());
@@ -57,7 +60,8 @@ TEST_F(BooleanBoxTest, GrayedReadsFalseAndSurvivesStoreAndRestore) {
     EXPECT_EQ(box.CheckState(), BooleanBox::kGrayed);
 }
 
-TEST_F(BooleanBoxTest, EveryChangeOfTheBoxRaisesClick) {
+TEST_F(BooleanBoxTest, EveryChangeOfTheBoxRaisesClick)
+{
     BooleanBox box(&running);
     box.ReadProperties(design::chkShowAnswer());
     EXPECT_TRUE(box.Value());
@@ -79,7 +83,8 @@ TEST_F(BooleanBoxTest, EveryChangeOfTheBoxRaisesClick) {
     EXPECT_EQ(clicks.count(), 5);
 }
 
-TEST_F(BooleanBoxTest, RestoreRightAfterLoadingUnchecks) {
+TEST_F(BooleanBoxTest, RestoreRightAfterLoadingUnchecks)
+{
     BooleanBox box(&running);
     box.ReadProperties(design::chkShowAnswer());
     QSignalSpy clicks(&box, &BooleanBox::Click);
@@ -88,7 +93,8 @@ TEST_F(BooleanBoxTest, RestoreRightAfterLoadingUnchecks) {
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(BooleanBoxTest, DefaultValueOnlyWhileDesigning) {
+TEST_F(BooleanBoxTest, DefaultValueOnlyWhileDesigning)
+{
     BooleanBox box(&running);
     box.setValue(true);
     try {
@@ -108,7 +114,8 @@ TEST_F(BooleanBoxTest, DefaultValueOnlyWhileDesigning) {
     EXPECT_EQ(notices.at(1).at(1).toString(), QStringLiteral("DefaultValue"));
 }
 
-TEST_F(BooleanBoxTest, HostHandlersCanDiscardKeys) {
+TEST_F(BooleanBoxTest, HostHandlersCanDiscardKeys)
+{
     BooleanBox box(&running);
     box.show();
     box.activateWindow();
@@ -124,7 +131,8 @@ TEST_F(BooleanBoxTest, HostHandlersCanDiscardKeys) {
     EXPECT_FALSE(box.Value());  // the space never reached the box
 }
 
-TEST_F(BooleanBoxTest, MouseCoordinatesArriveInTwips) {
+TEST_F(BooleanBoxTest, MouseCoordinatesArriveInTwips)
+{
     BooleanBox box(&running);
     box.resize(100, 30);
     box.show();
@@ -136,7 +144,8 @@ TEST_F(BooleanBoxTest, MouseCoordinatesArriveInTwips) {
     QTest::mouseRelease(box.CheckBox(), Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 4));
 }
 
-TEST_F(BooleanBoxTest, ResizeMakesTheBoxCoverTheControl) {
+TEST_F(BooleanBoxTest, ResizeMakesTheBoxCoverTheControl)
+{
     BooleanBox box(&running);
     box.show();
     QSignalSpy resizes(&box, &BooleanBox::Resize);
@@ -145,7 +154,8 @@ TEST_F(BooleanBoxTest, ResizeMakesTheBoxCoverTheControl) {
     EXPECT_GE(resizes.count(), 1);
 }
 
-TEST_F(BooleanBoxTest, AllDefaultSaveStoresOnlyTheFont) {
+TEST_F(BooleanBoxTest, AllDefaultSaveStoresOnlyTheFont)
+{
     BooleanBox box(&running);
     box.ReadProperties(PropertyBag());
     EXPECT_EQ(box.Caption(), QStringLiteral("chkBooleanBox"));
@@ -153,7 +163,8 @@ TEST_F(BooleanBoxTest, AllDefaultSaveStoresOnlyTheFont) {
     EXPECT_TRUE(Saved(box).front().startsWith(QStringLiteral("Font=")));
 }
 
-TEST_F(BooleanBoxTest, MainWindowSetsReadSaveAndReadAgain) {
+TEST_F(BooleanBoxTest, MainWindowSetsReadSaveAndReadAgain)
+{
     for (const PropertyBag &set :
          {design::chkUseTimer(), design::chkOmitPushAnswer(), design::chkShowAnswer()}) {
         BooleanBox first(&running);

@@ -17,7 +17,8 @@ using tavimor::PropertyBag;
 namespace design = tavimor::frm_main_design;
 
 // Everything a saved set holds, as text, to compare two controls.
-QStringList Saved(const MultiOption &control) {
+QStringList Saved(const MultiOption &control)
+{
     PropertyBag bag;
     control.WriteProperties(bag);
     QStringList lines;
@@ -32,7 +33,8 @@ protected:
     ControlHost host{ControlHost::Mode::Running};
 };
 
-TEST_F(MultiOptionPersistenceTest, EmptySetGivesTheInitialControl) {
+TEST_F(MultiOptionPersistenceTest, EmptySetGivesTheInitialControl)
+{
     MultiOption control(&host);
     QSignalSpy changes(&control, &MultiOption::Change);
     control.ReadProperties(PropertyBag());
@@ -52,7 +54,8 @@ TEST_F(MultiOptionPersistenceTest, EmptySetGivesTheInitialControl) {
     EXPECT_EQ(Saved(control).size(), 2);  // only the two fonts
 }
 
-TEST_F(MultiOptionPersistenceTest, MainWindowSetsLoadAsDesigned) {
+TEST_F(MultiOptionPersistenceTest, MainWindowSetsLoadAsDesigned)
+{
     MultiOption question(&host);
     question.ReadProperties(design::mopQuestionType());
     EXPECT_EQ(question.Caption(), QStringLiteral("問題の形式"));
@@ -82,7 +85,8 @@ TEST_F(MultiOptionPersistenceTest, MainWindowSetsLoadAsDesigned) {
     }
 }
 
-TEST_F(MultiOptionPersistenceTest, SavedSetsReadBackToTheSameControl) {
+TEST_F(MultiOptionPersistenceTest, SavedSetsReadBackToTheSameControl)
+{
     const PropertyBag sets[] = {PropertyBag(), design::mopQuestionType(), design::mopAnswerType(),
                                 design::mopAnswer()};
     for (const PropertyBag &set : sets) {
@@ -98,7 +102,8 @@ TEST_F(MultiOptionPersistenceTest, SavedSetsReadBackToTheSameControl) {
     }
 }
 
-TEST_F(MultiOptionPersistenceTest, ChangedPlacesAndLooksSurviveASave) {
+TEST_F(MultiOptionPersistenceTest, ChangedPlacesAndLooksSurviveASave)
+{
     MultiOption first(&host);
     first.setOptionLeft(333);
     first.setOptionTop(444);
@@ -126,7 +131,8 @@ TEST_F(MultiOptionPersistenceTest, ChangedPlacesAndLooksSurviveASave) {
     EXPECT_EQ(second.SectionName(), QStringLiteral("section"));
 }
 
-TEST_F(MultiOptionPersistenceTest, StoredSetsAreTakenWithoutCheckingOrNotices) {
+TEST_F(MultiOptionPersistenceTest, StoredSetsAreTakenWithoutCheckingOrNotices)
+{
     tavimor::testing::MessageRecorder boxes;
     QSignalSpy notices(&host, &ControlHost::PropertyChanged);
     MultiOption control(&host);

@@ -16,7 +16,8 @@ using tavimor::ControlHost;
 using tavimor::NumberedError;
 using tavimor::testing::MessageRecorder;
 
-int ErrorNumber(const std::function<void()> &action) {
+int ErrorNumber(const std::function<void()> &action)
+{
     try {
         action();
     } catch (const NumberedError &error) {
@@ -25,7 +26,8 @@ int ErrorNumber(const std::function<void()> &action) {
     return 0;
 }
 
-QStringList ShownCaptions(const MultiOption &control) {
+QStringList ShownCaptions(const MultiOption &control)
+{
     QStringList captions;
     for (int i = 0; i < control.OptionCount(); ++i) {
         captions << control.Option(i)->text();
@@ -40,7 +42,8 @@ protected:
     MessageRecorder boxes;
 };
 
-TEST_F(MultiOptionTest, CaptionsSplitAtBarsWithoutEmptyPieces) {
+TEST_F(MultiOptionTest, CaptionsSplitAtBarsWithoutEmptyPieces)
+{
     const struct {
         const char *captions;
         qint16 count;
@@ -68,7 +71,8 @@ TEST_F(MultiOptionTest, CaptionsSplitAtBarsWithoutEmptyPieces) {
     }
 }
 
-TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch) {
+TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch)
+{
     MultiOption control(&running);
     control.setOptionLeft(200);
     control.setOptionTop(240);
@@ -92,7 +96,8 @@ TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch) 
     EXPECT_EQ(control.OptionPlace(21).Left, 1800.0f);
 }
 
-TEST_F(MultiOptionTest, OnePerLineAndSingleRowLayouts) {
+TEST_F(MultiOptionTest, OnePerLineAndSingleRowLayouts)
+{
     MultiOption column(&running);
     column.setOptionHeight(300);
     column.setOptionNumPerLine(1);
@@ -111,7 +116,8 @@ TEST_F(MultiOptionTest, OnePerLineAndSingleRowLayouts) {
     }
 }
 
-TEST_F(MultiOptionTest, NewButtonsCopyButtonZerosLook) {
+TEST_F(MultiOptionTest, NewButtonsCopyButtonZerosLook)
+{
     MultiOption control(&running);
     control.setOptionNum(5);
     QFont font(QStringLiteral("Serif"), 14);
@@ -137,7 +143,8 @@ TEST_F(MultiOptionTest, NewButtonsCopyButtonZerosLook) {
     EXPECT_EQ(control.OptionFont(), font);
 }
 
-TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection) {
+TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection)
+{
     MultiOption control(&running);
     control.setOptionNum(3);
     control.setOptionCaptions(QStringLiteral("a|b|c"));
@@ -168,7 +175,8 @@ TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection) {
     EXPECT_EQ(changes.count(), 4);
 }
 
-TEST_F(MultiOptionTest, ValueBelowMinusOneKeepsTheSelectionAndMissingButtonsAreErrors) {
+TEST_F(MultiOptionTest, ValueBelowMinusOneKeepsTheSelectionAndMissingButtonsAreErrors)
+{
     MultiOption control(&running);
     control.setOptionNum(3);
     control.setValue(1);
@@ -178,7 +186,8 @@ TEST_F(MultiOptionTest, ValueBelowMinusOneKeepsTheSelectionAndMissingButtonsAreE
     EXPECT_EQ(control.Value(), 1);
 }
 
-TEST_F(MultiOptionTest, StoreAndRestoreKeepTheChoiceInMemory) {
+TEST_F(MultiOptionTest, StoreAndRestoreKeepTheChoiceInMemory)
+{
     MultiOption control(&running);
     control.setOptionNum(3);
     QSignalSpy changes(&control, &MultiOption::Change);
@@ -201,7 +210,8 @@ TEST_F(MultiOptionTest, StoreAndRestoreKeepTheChoiceInMemory) {
     EXPECT_EQ(changes.count(), 1);
 }
 
-TEST_F(MultiOptionTest, DefaultValueIsRefusedAtRunTime) {
+TEST_F(MultiOptionTest, DefaultValueIsRefusedAtRunTime)
+{
     MultiOption control(&running);
     control.setOptionNum(3);
     control.setValue(1);
@@ -211,7 +221,8 @@ TEST_F(MultiOptionTest, DefaultValueIsRefusedAtRunTime) {
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST_F(MultiOptionTest, BadSettingsWhileDesigningShowTheControlsMessages) {
+TEST_F(MultiOptionTest, BadSettingsWhileDesigningShowTheControlsMessages)
+{
     const struct {
         int locale;
         const char *title;
@@ -257,7 +268,8 @@ TEST_F(MultiOptionTest, BadSettingsWhileDesigningShowTheControlsMessages) {
     }
 }
 
-TEST_F(MultiOptionTest, RebuildWithDefaultBeyondTheButtonsFailsAndKeepsTheSelection) {
+TEST_F(MultiOptionTest, RebuildWithDefaultBeyondTheButtonsFailsAndKeepsTheSelection)
+{
     MultiOption control(&designing);
     control.setOptionNum(4);
     control.setDefaultValue(3);
@@ -267,7 +279,8 @@ TEST_F(MultiOptionTest, RebuildWithDefaultBeyondTheButtonsFailsAndKeepsTheSelect
     EXPECT_EQ(control.Value(), 1);
 }
 
-TEST_F(MultiOptionTest, RebuildSelectsTheDefaultOrNothing) {
+TEST_F(MultiOptionTest, RebuildSelectsTheDefaultOrNothing)
+{
     MultiOption control(&designing);
     control.setOptionNum(3);
     control.setDefaultValue(-1);
@@ -283,7 +296,8 @@ TEST_F(MultiOptionTest, RebuildSelectsTheDefaultOrNothing) {
     EXPECT_EQ(changes.count(), 2);
 }
 
-TEST_F(MultiOptionTest, EveryWriteNotifiesTheHostByName) {
+TEST_F(MultiOptionTest, EveryWriteNotifiesTheHostByName)
+{
     MultiOption control(&running);
     QSignalSpy notices(&running, &ControlHost::PropertyChanged);
     control.setCaption(QStringLiteral("解答"));

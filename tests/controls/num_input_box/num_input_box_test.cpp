@@ -24,7 +24,8 @@ using tavimor::PropertyBag;
 using tavimor::testing::MessageRecorder;
 namespace design = tavimor::frm_main_design;
 
-std::int32_t ErrorNumber(const std::function<void()> &action) {
+std::int32_t ErrorNumber(const std::function<void()> &action)
+{
     try {
         action();
     } catch (const NumberedError &error) {
@@ -35,7 +36,8 @@ std::int32_t ErrorNumber(const std::function<void()> &action) {
 
 class NumInputBoxTest : public ::testing::Test {
 protected:
-    NumInputBoxTest() {
+    NumInputBoxTest()
+    {
         running.setLocaleID(1041);
         box.show();
         box.activateWindow();
@@ -48,7 +50,8 @@ protected:
     NumInputBoxR box{&running};
 };
 
-TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret) {
+TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret)
+{
     const struct {
         int mode;
         const char *text;
@@ -88,7 +91,8 @@ TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret) {
     }
 }
 
-TEST_F(NumInputBoxTest, SelectionDoesNotSoftenTheRules) {
+TEST_F(NumInputBoxTest, SelectionDoesNotSoftenTheRules)
+{
     box.setText(QStringLiteral("-5"));
     box.TextBox()->selectAll();
     QTest::keyClick(box.TextBox(), Qt::Key_3);
@@ -99,7 +103,8 @@ TEST_F(NumInputBoxTest, SelectionDoesNotSoftenTheRules) {
     EXPECT_EQ(box.Text(), QStringLiteral("1.5"));
 }
 
-TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted) {
+TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted)
+{
     box.setMode(3);
     QList<short> seen;
     QObject::connect(&box, &NumInputBoxR::KeyPress, &box, [&seen](short &keyAscii) {
@@ -113,7 +118,8 @@ TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted) {
     EXPECT_EQ(box.Text(), QStringLiteral("1"));
 }
 
-TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn) {
+TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
+{
     box.setMode(3);
     tavimor::SetClipboardText(QStringLiteral("-7.5"));
     QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
@@ -137,7 +143,8 @@ TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn) {
     EXPECT_FALSE(box.TextBox()->acceptDrops());
 }
 
-TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses) {
+TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses)
+{
     const struct {
         int mode;
         bool limitCheck;
@@ -187,7 +194,8 @@ TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses) {
     }
 }
 
-TEST_F(NumInputBoxTest, MessageBoxesAreAssembledFromTheTable) {
+TEST_F(NumInputBoxTest, MessageBoxesAreAssembledFromTheTable)
+{
     const struct {
         int locale;
         const char *outOfRange;
@@ -245,7 +253,8 @@ TEST_F(NumInputBoxTest, MessageBoxesAreAssembledFromTheTable) {
     EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Irregal limitation for input."));
 }
 
-TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors) {
+TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors)
+{
     box.setText(QStringLiteral("2.5"));
     EXPECT_EQ(box.ValLng(), 2);
     box.setText(QStringLiteral("3.5"));
@@ -284,7 +293,8 @@ TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors) {
     EXPECT_EQ(ErrorNumber([&] { box.ValLng(); }), NumberedError::kOverflow);
 }
 
-TEST_F(NumInputBoxTest, BadSettingsAreRefusedAndKeepTheirValues) {
+TEST_F(NumInputBoxTest, BadSettingsAreRefusedAndKeepTheirValues)
+{
     EXPECT_EQ(ErrorNumber([&] { box.setMode(5); }), 3000);
     EXPECT_EQ(ErrorNumber([&] { box.setLowerLimit(5); }), 3001);
     EXPECT_EQ(ErrorNumber([&] { box.setDefaultValue(QStringLiteral("1")); }), 382);
@@ -316,7 +326,8 @@ TEST_F(NumInputBoxTest, BadSettingsAreRefusedAndKeepTheirValues) {
     EXPECT_EQ(designed.Text(), QStringLiteral("42"));
 }
 
-TEST_F(NumInputBoxTest, MustEnterPaintsTheEmptyBox) {
+TEST_F(NumInputBoxTest, MustEnterPaintsTheEmptyBox)
+{
     box.ReadProperties(PropertyBag{{QStringLiteral("mustenter"), true}});
     EXPECT_EQ(box.BackColor(), 0x000000FFu);  // empty from the start while running
     EXPECT_EQ(box.NormalBackColor(), 0x80000005u);
@@ -336,7 +347,8 @@ TEST_F(NumInputBoxTest, MustEnterPaintsTheEmptyBox) {
     EXPECT_EQ(later.BackColor(), 0x80000005u);
 }
 
-TEST_F(NumInputBoxTest, StoreRestoreAndTheChangePath) {
+TEST_F(NumInputBoxTest, StoreRestoreAndTheChangePath)
+{
     QSignalSpy changes(&box, &NumInputBoxR::Change);
     box.setText(QStringLiteral("12"));
     box.Restore();  // nothing stored: empties the box
@@ -350,7 +362,8 @@ TEST_F(NumInputBoxTest, StoreRestoreAndTheChangePath) {
     EXPECT_EQ(changes.count(), 5);
 }
 
-TEST_F(NumInputBoxTest, TimeLimitSetReadsSavesAndReadsAgain) {
+TEST_F(NumInputBoxTest, TimeLimitSetReadsSavesAndReadsAgain)
+{
     NumInputBoxR first(&running);
     first.ReadProperties(design::txtTimeLimit());
     EXPECT_EQ(first.Mode(), 3);
@@ -373,7 +386,8 @@ TEST_F(NumInputBoxTest, TimeLimitSetReadsSavesAndReadsAgain) {
     EXPECT_EQ(saved.Entries().size(), 4u);  // BackColor, Enabled, Font, Mode
 }
 
-TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack) {
+TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack)
+{
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *input = new NumInputBoxR(&running);
@@ -396,7 +410,8 @@ TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack) {
     EXPECT_EQ(input->Text(), QStringLiteral("12"));
 }
 
-TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox) {
+TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox)
+{
     box.setMode(0);
     box.TextBox()->setMaxLength(40000);
     box.setText(QString(40000, QLatin1Char('9')));
