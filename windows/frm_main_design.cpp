@@ -68,7 +68,7 @@ void frmMainDesign::setupUi(QWidget *form, ControlHost *host)
     txtTimeLimit = new NumInputBoxR(host, form);
     Place(txtTimeLimit, "txtTimeLimit", 240, 5160, 1095, 255);
     txtTimeLimit->ReadProperties(frm_main_design::txtTimeLimit());
-    txtTimeLimit->setAccessibleName(lblTimeLimit[0]->text());
+    txtTimeLimit->TextBox()->setAccessibleName(lblTimeLimit[0]->text());
     lblTimeLimit[0]->setBuddy(txtTimeLimit);
 
     lblTimeLimit[1] = Label(form, "lblTimeLimit1", "秒", 1440, 5160, 375, 255);
