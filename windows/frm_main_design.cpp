@@ -1,5 +1,6 @@
 #include "frm_main_design.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
