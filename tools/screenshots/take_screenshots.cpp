@@ -1,0 +1,70 @@
+// Takes the screenshots of the README: the main window as it opens, and after a picture
+// question was answered, each with the table window beside it.
+//
+//   take_screenshots <docs folder>
+#include <QApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "frm_main.h"
+#include "frm_main_properties.h"
+#include "frm_table.h"
+#include "multi_option.h"
+#include "program_resources.h"
+#include "random_source.h"
+
+namespace {
+
+void Save(const QPixmap &picture, const QString &path)
+{
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: take_screenshots <docs folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    tavimor::InstallProgramFonts();
+    QApplication::setFont(tavimor::frm_main_design::WindowFont());
+
+    tavimor::ClockSeededRandom random(14);
+    frmMain window(&random);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    Save(window.grab(), folder + "/main-window.png");
+
+    const tavimor::frmMainDesign &ui = window.Ui();
+    QTest::mouseClick(ui.mopQuestionType->Option(3), Qt::LeftButton);
+    QTest::mouseClick(ui.cmdQuestion, Qt::LeftButton);
+    QTest::mouseClick(ui.mopAnswer->Option(9), Qt::LeftButton);
+    QTest::mouseClick(ui.cmdAnswer, Qt::LeftButton);
+    QApplication::processEvents();
+
+    frmTable *table = frmTable::ShowTable();
+    if (!QTest::qWaitForWindowExposed(table)) {
+        return 1;
+    }
+    const QPixmap main = window.grab();
+    const QPixmap side = table->grab();
+    QPixmap both(main.width() + side.width() + 16, std::max(main.height(), side.height()));
+    both.fill(QColor(0x50, 0x60, 0x70));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width() + 16, 0, side);
+    painter.end();
+    Save(both, folder + "/picture-question.png");
+    return 0;
+}
