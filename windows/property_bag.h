@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace tavimor {
@@ -43,6 +44,13 @@ public:
     void WriteColour(const QString &key, std::uint32_t value, std::uint32_t defaultValue);
 
     bool Contains(const QString &key) const { return Find(key) != nullptr; }
+
+    // The set as text, one entry a line: `key = Type:value`, the types Int16, Int32, Bool,
+    // Double, String (quoted, with \" \\ \n \r escapes) and Font.
+    QString ToText() const;
+    // Reads a set written by ToText; blank lines and lines starting with "#" are skipped.
+    // Nothing, with the line and its fault in `error`, for text that is not such a set.
+    static std::optional<PropertyBag> FromText(const QString &text, QString *error = nullptr);
     const std::vector<Entry> &Entries() const { return m_entries; }
 
 private:

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "caption_frame.h"
+#include "caption_list.h"
 #include "control_host.h"
 #include "input_codes.h"
 #include "message_box.h"
@@ -421,16 +422,7 @@ void MultiOption::setVartSpace(qint32 space)
 
 void MultiOption::SplitOptionCaptions()
 {
-    m_CaptionList = QStringList{QString()};
-    for (const QChar c : m_OptionCaptions) {
-        if (c == QLatin1Char('|')) {
-            if (!m_CaptionList.last().isEmpty()) {
-                m_CaptionList.append(QString());
-            }
-        } else {
-            m_CaptionList.last().append(c);
-        }
-    }
+    m_CaptionList = SplitCaptions(m_OptionCaptions);
     optChildOption[0]->setText(m_CaptionList[0]);
 }
 

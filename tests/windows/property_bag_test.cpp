@@ -75,3 +75,49 @@ TEST(PropertyBag, ConversionsRaiseOverflowAndTypeMismatch)
 
 }  // namespace
 }  // namespace tavimor
+
+namespace tavimor {
+namespace {
+
+TEST(PropertyBagText, EverySetReadsBackFromItsText)
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(9);
+    const PropertyBag bag{{QStringLiteral("_extentx"), qint32{2143}},
+                          {QStringLiteral("optionnum"), qint16{-22}},
+                          {QStringLiteral("enabled"), false},
+                          {QStringLiteral("lowerlimit"), 0.1},
+                          {QStringLiteral("upperlimit"), -1.7976931348623157e308},
+                          {QStringLiteral("caption"), QStringLiteral("解答 \"a\\b\"\r\n|")},
+                          {QStringLiteral("font"), font}};
+    const QString text = bag.ToText();
+    QString error;
+    const std::optional<PropertyBag> back = PropertyBag::FromText(text, &error);
+    ASSERT_TRUE(back.has_value()) << error.toStdString();
+    ASSERT_EQ(back->Entries().size(), bag.Entries().size());
+    for (std::size_t i = 0; i < bag.Entries().size(); ++i) {
+        EXPECT_EQ(back->Entries()[i].key, bag.Entries()[i].key);
+        EXPECT_EQ(back->Entries()[i].value, bag.Entries()[i].value) << i;
+    }
+    EXPECT_EQ(back->ToText(), text);
+}
+
+TEST(PropertyBagText, MalformedTextIsRefusedWithItsLine)
+{
+    const char *faults[] = {
+        "caption",       "1key = Int16:1", "k = Int16:40000",  "k = Int32:",
+        "k = Bool:yes",  "k = Double:1,5", "k = String:\"a",   "k = String:\"a\\q\"",
+        "k = Unknown:1", "k = Int16:1.5",  "k = Double:1e400", "k = String:a\"b\"",
+    };
+    for (const char *fault : faults) {
+        QString error;
+        EXPECT_FALSE(
+            PropertyBag::FromText(QStringLiteral("# design\n\n") + QString::fromUtf8(fault), &error)
+                .has_value())
+            << fault;
+        EXPECT_TRUE(error.startsWith(QStringLiteral("line 3"))) << error.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tavimor

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz targets into tests/fuzz/corpus/, from the keystroke table,
+the validation table, number texts, caption lists and the main window's property sets.
+
+Run from the top of the source tree:  python3 tools/fuzz_seeds.py
+"""
+
+import pathlib
+import struct
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+CORPUS = ROOT / "tests" / "fuzz" / "corpus"
+
+# mode, text before, caret, key
+KEYSTROKES = [
+    (0, "", 0, "-"), (1, "", 0, "-"), (3, "", 0, "-"), (2, "12", 2, "."), (0, "-5", 0, "1"),
+    (0, "-5", 0, "\b"), (0, "12", 2, "e"), (0, "1e", 2, "-"), (1, "1e", 2, "-"),
+    (0, "1e-", 3, "-"), (0, "1e-5", 2, "-"), (0, "1e5", 2, "-"), (0, "1.5", 1, "e"),
+    (0, "1.5", 3, "e"), (0, "1.", 2, "e"), (0, "5", 0, "e"), (0, "1e5", 3, "."),
+    (0, "1e5", 0, "."), (0, "1.5", 3, "."), (0, "2E3", 3, "d"), (3, "42", 2, "a"),
+    (0, "5", 1, "\r"), (4, "abc", 3, "x"), (7, "4", 1, "-"),
+]
+
+# limit check, lower, upper, maximum length, text
+VALIDATIONS = [
+    (0, 0, 0, 0, "0012"), (0, 0, 0, 0, ".5"), (0, 0, 0, 0, "-.5"), (0, 0, 0, 0, "5."),
+    (0, 0, 0, 0, "1e3"), (0, 0, 0, 0, "2E-"), (0, 0, 0, 0, "1d2"), (0, 0, 0, 0, "-"),
+    (0, 0, 0, 0, "1e400"), (0, 0, 0, 0, ""), (1, 1, 10, 0, ""), (1, 0, 0, 0, "123"),
+    (1, 1, 10, 0, "10"), (1, 1, 10, 0, "10.0001"), (1, 10, 20, 0, "5e"), (0, 0, 0, 4, "1e5"),
+    (0, 0, 0, 0, "-7.5"), (1, 10, 5, 0, "7"),
+]
+
+NUMBERS = [
+    (0.5, ".5"), (-0.5, "-.5"), (1e15, "1E+15"), (1.7976931348623157e308, "1.79769313486232E308"),
+    (5e-324, "4.94065645841247E-324"), (1 / 3, "0.333333333333333"), (100.0, "1d2"),
+    (123456789012345.0, "  +12e-3 "),
+]
+
+CAPTIONS = [
+    "X|Y|Z", "X||Y", "|X", "X|", "", "1文字表記|3文字表記|名称|画像",
+    "A|B|C|D|E|F|G|H|I|K|L|M|N|P|Q|R|S|T|V|W|Y|Z", " a | b ", "||||",
+]
+
+BAGS = [
+    'caption = String:"問題の形式"\noptionnum = Int16:4\noptionnumperline = Int16:1\n',
+    '_extentx = Int32:11880\ncaption = String:"解答"\nenabled = Bool:False\n'
+    'optionleft = Int32:200\noptionleft = Int32:200\ndefaultvalue = Int16:-1\n',
+    'backcolor = Int32:-2147483644\nenabled = Bool:False\nmode = Int32:3\n'
+    'lowerlimit = Double:1.5\nupperlimit = Double:1e3\n',
+    'font = Font:"ＭＳ Ｐゴシック,9,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"\ndefaultvalue = Bool:True\n',
+    '# design\n\ncaption = String:"a\\"b\\\\c\\nd"\n',
+]
+
+
+def write(target, name, data):
+    folder = CORPUS / target
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / name).write_bytes(data)
+
+
+def main():
+    for i, (mode, text, caret, key) in enumerate(KEYSTROKES):
+        write("fuzz_key_filter", f"row{i:02}",
+              struct.pack("<bhh", mode, ord(key), caret) + text.encode("latin-1"))
+    for i, (check, lower, upper, length, text) in enumerate(VALIDATIONS):
+        write("fuzz_validate", f"row{i:02}",
+              struct.pack("<Bddi", check, lower, upper, length) + text.encode())
+    for i, (value, text) in enumerate(NUMBERS):
+        write("fuzz_number_text", f"number{i:02}", struct.pack("<d", value) + text.encode())
+    for i, text in enumerate(CAPTIONS):
+        write("fuzz_caption_split", f"captions{i:02}", text.encode())
+    for i, text in enumerate(BAGS):
+        write("fuzz_property_bag", f"set{i:02}", text.encode())
+
+
+if __name__ == "__main__":
+    main()
