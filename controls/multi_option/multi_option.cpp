@@ -73,7 +73,16 @@ QRadioButton *MultiOption::CreateOption(int index)
     button->setAutoExclusive(false);
     m_group->addButton(button, index);
     connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+        m_selectedByLastClick = checked;
         if (checked) {
+            emit Change();
+        }
+    });
+    // The learner's click on the option already chosen is a choice too: with answering by
+    // choosing, it is how that option is given as the answer.
+    connect(button, &QRadioButton::pressed, this, [this] { m_selectedByLastClick = false; });
+    connect(button, &QRadioButton::clicked, this, [this] {
+        if (!m_selectedByLastClick) {
             emit Change();
         }
     });

@@ -2,7 +2,8 @@
 // selected. The host gives the number of buttons, their captions as one "|"-separated string
 // and a grid geometry in twips; the control creates, places and labels the buttons itself,
 // reports the selected index through Value (-1 for none) and raises Change whenever a button is
-// selected, by the user or by the program. Deselection raises nothing.
+// selected, by the user or by the program, and when the user clicks the button already selected.
+// Deselection raises nothing.
 #pragma once
 
 #include <QFont>
@@ -158,6 +159,7 @@ private:
     QButtonGroup *m_group;
     qint32 m_borderStyle = 1;
     qint16 m_BackStyle = 1;
+    bool m_selectedByLastClick = false;
 
     std::optional<qint16> m_StoredValue;
     qint16 m_DefaultValue = 0;

@@ -164,15 +164,18 @@ TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection)
     QTest::mouseClick(control.Option(0), Qt::LeftButton);
     EXPECT_EQ(control.Value(), 0);
     EXPECT_EQ(changes.count(), 3);
-    QTest::mouseClick(control.Option(0), Qt::LeftButton);  // already chosen: stays chosen
+    QTest::mouseClick(control.Option(0), Qt::LeftButton);  // already chosen: chosen again
     EXPECT_EQ(control.Value(), 0);
+    EXPECT_EQ(changes.count(), 4);
+    control.setValue(0);  // the program choosing it again raises nothing
+    EXPECT_EQ(changes.count(), 4);
 
     control.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
     control.Option(0)->setFocus();
     QTest::keyClick(control.Option(0), Qt::Key_Right);
     EXPECT_EQ(control.Value(), 1);
-    EXPECT_EQ(changes.count(), 4);
+    EXPECT_EQ(changes.count(), 5);
 }
 
 TEST_F(MultiOptionTest, ValueBelowMinusOneKeepsTheSelectionAndMissingButtonsAreErrors)
