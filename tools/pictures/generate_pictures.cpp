@@ -1,9 +1,11 @@
 // Draws every picture of the program and writes it into resources/: the 20 structure pictures
-// (8-bit grey bitmaps without file header, ids 1 to 20), the table picture (a 1-bit BMP file)
-// and the program icon (a 16-colour ICO file). Running it again reproduces the same bytes.
+// (8-bit grey bitmaps without file header, ids 1 to 20), the table picture (a 1-bit BMP file),
+// the program icon (a 16-colour ICO file) and the icon as PNG files for the desktop's menus.
+// Running it again reproduces the same bytes.
 //
 //   generate_pictures <resources folder>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -488,6 +490,14 @@ QByteArray ProgramIcon()
     return out.Data();
 }
 
+// The icon at a desktop size: each of its pixels a square block, kept sharp.
+QImage IconImage(int size)
+{
+    const QImage icon = QImage::fromData(ProgramIcon(), "ICO");
+    return icon.convertToFormat(QImage::Format_ARGB32)
+        .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -513,5 +523,13 @@ int main(int argc, char **argv)
     }
     Write(folder + "/table.bmp", TablePicture());
     Write(folder + "/tavimor.ico", ProgramIcon());
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString dir = folder + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);
+        QDir().mkpath(dir);
+        if (!IconImage(size).save(dir + "/org.tavimor.Tavimor.png")) {
+            std::fprintf(stderr, "cannot write the %d pixel icon\n", size);
+            return 1;
+        }
+    }
     return 0;
 }
