@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QMouseEvent>
 
 #include "colours.h"
+#include "input_codes.h"
 
 namespace tavimor {
 
@@ -28,6 +30,20 @@ void ControlHost::NotifyPropertyChanged(QObject *control, const QString &name)
 QPointF ControlHost::ScaleToContainer(QPointF pixels)
 {
     return {PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y())};
+}
+
+}  // namespace tavimor
+
+namespace tavimor {
+
+MouseArguments MouseArgumentsOf(const QMouseEvent *event)
+{
+    const QPointF twips = ControlHost::ScaleToContainer(event->position());
+    return {MouseButtonCode(event->type() == QEvent::MouseButtonRelease
+                                ? Qt::MouseButtons(event->button())
+                                : event->buttons()),
+            ShiftCode(event->modifiers()), static_cast<float>(twips.x()),
+            static_cast<float>(twips.y())};
 }
 
 }  // namespace tavimor

@@ -7,7 +7,19 @@
 #include <QPointF>
 #include <QString>
 
+class QMouseEvent;
+
 namespace tavimor {
+
+// The arguments of a control's mouse event: the button (on release the one released, otherwise
+// the ones held), the shift state, and the position converted to the host's twips.
+struct MouseArguments {
+    short Button = 0;
+    short Shift = 0;
+    float X = 0;
+    float Y = 0;
+};
+MouseArguments MouseArgumentsOf(const QMouseEvent *event);
 
 class ControlHost : public QObject {
     Q_OBJECT

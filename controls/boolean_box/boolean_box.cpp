@@ -335,20 +335,13 @@ bool BooleanBox::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove: {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
-                                               ? Qt::MouseButtons(mouse->button())
-                                               : mouse->buttons());
-            short shift = ShiftCode(mouse->modifiers());
-            const QPointF twips = ControlHost::ScaleToContainer(mouse->position());
-            const auto x = static_cast<float>(twips.x());
-            const auto y = static_cast<float>(twips.y());
+            MouseArguments a = MouseArgumentsOf(static_cast<QMouseEvent *>(event));
             if (event->type() == QEvent::MouseButtonPress) {
-                emit MouseDown(button, shift, x, y);
+                emit MouseDown(a.Button, a.Shift, a.X, a.Y);
             } else if (event->type() == QEvent::MouseMove) {
-                emit MouseMove(button, shift, x, y);
+                emit MouseMove(a.Button, a.Shift, a.X, a.Y);
             } else {
-                emit MouseUp(button, shift, x, y);
+                emit MouseUp(a.Button, a.Shift, a.X, a.Y);
             }
             return false;
         }

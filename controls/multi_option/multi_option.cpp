@@ -603,12 +603,8 @@ bool MultiOption::eventFilter(QObject *watched, QEvent *event)
 void MultiOption::RaiseMouse(QMouseEvent *event,
                              void (MultiOption::*signal)(short, short, float, float))
 {
-    const QPointF twips = ControlHost::ScaleToContainer(event->position());
-    const short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
-                                             ? Qt::MouseButtons(event->button())
-                                             : event->buttons());
-    emit(this->*signal)(button, ShiftCode(event->modifiers()), static_cast<float>(twips.x()),
-                        static_cast<float>(twips.y()));
+    const MouseArguments a = MouseArgumentsOf(event);
+    emit(this->*signal)(a.Button, a.Shift, a.X, a.Y);
 }
 
 void MultiOption::mousePressEvent(QMouseEvent *event)

@@ -624,19 +624,13 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove: {
             auto *mouse = static_cast<QMouseEvent *>(event);
-            const short button = MouseButtonCode(event->type() == QEvent::MouseButtonRelease
-                                                     ? Qt::MouseButtons(mouse->button())
-                                                     : mouse->buttons());
-            const short shift = ShiftCode(mouse->modifiers());
-            const QPointF twips = ControlHost::ScaleToContainer(mouse->position());
-            const auto x = static_cast<float>(twips.x());
-            const auto y = static_cast<float>(twips.y());
+            const MouseArguments a = MouseArgumentsOf(mouse);
             if (event->type() == QEvent::MouseButtonPress) {
-                emit MouseDown(button, shift, x, y);
+                emit MouseDown(a.Button, a.Shift, a.X, a.Y);
             } else if (event->type() == QEvent::MouseMove) {
-                emit MouseMove(button, shift, x, y);
+                emit MouseMove(a.Button, a.Shift, a.X, a.Y);
             } else {
-                emit MouseUp(button, shift, x, y);
+                emit MouseUp(a.Button, a.Shift, a.X, a.Y);
                 if (txtInput->rect().contains(mouse->position().toPoint())) {
                     emit Click();
                 }
