@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include "clipboard.h"
@@ -63,7 +64,11 @@ NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
     setObjectName(QStringLiteral("NumInputBoxR"));
     txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->setGeometry(TwipsRect(0, 0, 2775, 615));
+    // Text dropped on the box would arrive past the keystroke rules and the clipboard chords:
+    // dropping is turned off, and the box's own menu edits the text the way the chords do.
     txtInput->setAcceptDrops(false);
+    txtInput->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtInput, &QLineEdit::customContextMenuRequested, this, &NumInputBoxR::ShowEditMenu);
     txtInput->setDragEnabled(false);
     txtInput->installEventFilter(this);
     setFocusProxy(txtInput);
@@ -140,6 +145,41 @@ void NumInputBoxR::Restore()
 void NumInputBoxR::RestoreDefault()
 {
     setValue(m_DefaultValue);
+}
+
+void NumInputBoxR::CopySelection()
+{
+    SetClipboardText(txtInput->selectedText());
+}
+
+void NumInputBoxR::CutSelection()
+{
+    SetClipboardText(txtInput->selectedText());
+    txtInput->insert(QString());
+}
+
+void NumInputBoxR::PasteFromClipboard()
+{
+    txtInput->insert(ClipboardText());
+}
+
+void NumInputBoxR::ShowEditMenu(QPoint position)
+{
+    auto *menu = new QMenu(txtInput);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool selected = txtInput->hasSelectedText();
+    menu->addAction(QStringLiteral("切り取り(&T)"), this, &NumInputBoxR::CutSelection)
+        ->setEnabled(selected && txtInput->isEnabled());
+    menu->addAction(QStringLiteral("コピー(&C)"), this, &NumInputBoxR::CopySelection)
+        ->setEnabled(selected);
+    menu->addAction(QStringLiteral("貼り付け(&P)"), this, &NumInputBoxR::PasteFromClipboard)
+        ->setEnabled(!ClipboardText().isEmpty() && txtInput->isEnabled());
+    menu->addAction(QStringLiteral("削除(&D)"), this, [this] { txtInput->insert(QString()); })
+        ->setEnabled(selected && txtInput->isEnabled());
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("すべて選択(&A)"), txtInput, &QLineEdit::selectAll)
+        ->setEnabled(!txtInput->text().isEmpty());
+    menu->popup(txtInput->mapToGlobal(position));
 }
 
 bool NumInputBoxR::ValidateValue()
@@ -546,16 +586,15 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
     if (shift & 2) {
         switch (keyCode) {
             case 67:  // Ctrl+C
-                SetClipboardText(txtInput->selectedText());
+                CopySelection();
                 clipboardChord = true;
                 break;
             case 88:  // Ctrl+X
-                SetClipboardText(txtInput->selectedText());
-                txtInput->insert(QString());
+                CutSelection();
                 clipboardChord = true;
                 break;
             case 86:  // Ctrl+V
-                txtInput->insert(ClipboardText());
+                PasteFromClipboard();
                 clipboardChord = true;
                 break;
             default:

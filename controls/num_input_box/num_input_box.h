@@ -2,8 +2,9 @@
 // integer, signed or not, or free text), validates and rewrites its text in canonical form when
 // the focus leaves it or the host asks, converts its text to the numeric types with errors
 // numbered from ErrBase, and paints an empty box in MustEnterColor while MustEnter is set.
-// The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; the box's context-menu
-// paste inserts the clipboard text the same way, and dropping text on the box is turned off.
+// The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; the box's edit menu
+// (切り取り, コピー, 貼り付け, 削除, すべて選択) does the same work, and dropping text on the
+// box is turned off.
 #pragma once
 
 #include <QFont>
@@ -142,6 +143,12 @@ private:
     void Notify(const char *property);
     void ShowMessage(const QString &text);
     bool HandleKeyPress(QKeyEvent *event);
+    // The clipboard work of Ctrl+C, Ctrl+X and Ctrl+V, also behind the box's edit menu; a
+    // paste replaces the selection with the clipboard's text, unfiltered.
+    void CopySelection();
+    void CutSelection();
+    void PasteFromClipboard();
+    void ShowEditMenu(QPoint position);
     void ApplyMaxLength();
     void ApplyIMEMode();
     [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -141,6 +142,23 @@ TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
     QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box.Text(), QString());
     EXPECT_FALSE(box.TextBox()->acceptDrops());
+
+    // The context menu's Paste pastes like Ctrl+V.
+    tavimor::SetClipboardText(QStringLiteral("12"));
+    emit box.TextBox()->customContextMenuRequested(QPoint(2, 2));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("貼り付け(&P)")) {
+            paste = action;
+        }
+    }
+    ASSERT_NE(paste, nullptr);
+    ASSERT_TRUE(paste->isEnabled());
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(box.Text(), QStringLiteral("12"));
 }
 
 TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses)
