@@ -114,6 +114,11 @@ MultiOption::OptionGeometry MultiOption::OptionPlace(int index) const
     return m_optionGeometry[static_cast<std::size_t>(index)];
 }
 
+std::span<const MessageRow> MultiOption::Messages()
+{
+    return kMessages;
+}
+
 QString MultiOption::GetMessage(short number) const
 {
     return LookupMessage(kMessages, number, m_host->LocaleID());

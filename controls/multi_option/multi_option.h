@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <span>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,7 @@ class QRadioButton;
 
 namespace tavimor {
 class ControlHost;
+struct MessageRow;
 class PropertyBag;
 }  // namespace tavimor
 
@@ -56,6 +58,9 @@ public:
     explicit MultiOption(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
 
     // Creates the control's settings from a stored set, then rebuilds and selects DefaultValue.
+    // The control's own rows of its bilingual message table (beside the common ones).
+    static std::span<const tavimor::MessageRow> Messages();
+
     void ReadProperties(const tavimor::PropertyBag &bag);
     // Writes every setting into the set, leaving out values equal to their defaults.
     void WriteProperties(tavimor::PropertyBag &bag) const;

@@ -81,6 +81,11 @@ NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
     QWidget::resize(TwipsToPixels(3165), TwipsToPixels(780));
 }
 
+std::span<const MessageRow> NumInputBoxR::Messages()
+{
+    return kMessages;
+}
+
 QString NumInputBoxR::GetMessage(short number) const
 {
     return LookupMessage(kMessages, number, m_host->LocaleID());

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <span>
 #include <optional>
 
 #include "colours.h"
@@ -18,6 +19,7 @@ class QLineEdit;
 
 namespace tavimor {
 class ControlHost;
+struct MessageRow;
 class PropertyBag;
 }  // namespace tavimor
 
@@ -54,6 +56,9 @@ class NumInputBoxR : public QWidget {
 public:
     // Placed new: the fields take their initial values and the box its design look.
     explicit NumInputBoxR(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
+
+    // The control's own rows of its bilingual message table (beside the common ones).
+    static std::span<const tavimor::MessageRow> Messages();
 
     void ReadProperties(const tavimor::PropertyBag &bag);
     void WriteProperties(tavimor::PropertyBag &bag) const;

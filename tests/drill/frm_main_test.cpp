@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRawFont>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,10 +19,12 @@
 #include "boolean_box.h"
 #include "caption_frame.h"
 #include "caption_label.h"
+#include "drill_rules.h"
 #include "drill_timer.h"
 #include "frm_table.h"
 #include "image_box.h"
 #include "message_recorder.h"
+#include "message_table.h"
 #include "multi_option.h"
 #include "num_input_box.h"
 #include "program_resources.h"
@@ -433,6 +439,63 @@ TEST_F(MainWindowTest, KeyboardReachesEverything)
 
     QTest::keyClick(window.windowHandle(), Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([] { return frmTable::OpenTable() != nullptr; }, 2000));
+}
+
+}  // namespace
+
+namespace {
+
+// Every text either window can show, with the controls' message tables and the refusals, has
+// its glyphs in the embedded font, so the program reads right on a machine without a Japanese
+// font.
+TEST_F(MainWindowTest, EmbeddedFontCoversEveryTextShown)
+{
+    QStringList texts{window.windowTitle()};
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            texts << label->text();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            texts << button->text();
+        } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+            texts << frame->title();
+        }
+    }
+    for (int form = 0; form < 3; ++form) {
+        for (int row = 1; row <= 22; ++row) {
+            texts << QString::fromStdString(catalogue.Text(form, row));
+        }
+    }
+    for (std::string_view message :
+         {tavimor::kFormsClashMessage, tavimor::kTimeLimitMessage,
+          tavimor::kTimeLimitTooLongMessage}) {
+        texts << QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    }
+    for (const auto &table : {MultiOption::Messages(), NumInputBoxR::Messages()}) {
+        for (const tavimor::MessageRow &row : table) {
+            texts << QString::fromUtf8(row.japanese) << QString::fromUtf8(row.english);
+        }
+    }
+    for (const tavimor::MessageRow &row : tavimor::kCommonMessages) {
+        texts << QString::fromUtf8(row.japanese) << QString::fromUtf8(row.english);
+    }
+    texts << QStringLiteral("未定義") << QStringLiteral("Undefined.");
+    Click(ui.cmdShowTable);
+    texts << frmTable::OpenTable()->windowTitle();
+    ASSERT_GT(texts.size(), 150);
+
+    for (const char *face : {":/fonts/TavimorSansJP-Regular.ttf", ":/fonts/TavimorSansJP-Bold.ttf"}) {
+        QFile file(QString::fromLatin1(face));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QRawFont font(file.readAll(), 12);
+        ASSERT_TRUE(font.isValid());
+        for (const QString &text : texts) {
+            for (const QChar c : text) {
+                EXPECT_TRUE(c == QLatin1Char('\n') || font.supportsCharacter(c))
+                    << face << " lacks U+" << std::hex << static_cast<int>(c.unicode()) << " of "
+                    << text.toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,12 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
-#include <QRawFont>
 #include <QtEndian>
 
-#include "acid_catalogue.h"
-#include "drill_rules.h"
-#include "frm_main_properties.h"
 #include "frm_table.h"
 #include "image_box.h"
 #include "program_resources.h"
@@ -163,42 +159,6 @@ TEST(ProgramIcon, IsTheSixteenColourPeptideBond)
         EXPECT_EQ(ico[22 + 40 + 64 + 128 + i], 0) << "opaque";
     }
     EXPECT_FALSE(ProgramIcon().isNull());
-}
-
-TEST(EmbeddedFont, CoversEveryTextTheProgramShows)
-{
-    QStringList texts;
-    const AcidCatalogue catalogue = BuildAcidCatalogue();
-    for (int form = 0; form < 3; ++form) {
-        for (int row = 1; row <= 22; ++row) {
-            texts << QString::fromStdString(catalogue.Text(form, row));
-        }
-    }
-    texts << QString::fromUtf8(kFormsClashMessage.data(), kFormsClashMessage.size())
-          << QString::fromUtf8(kTimeLimitMessage.data(), kTimeLimitMessage.size());
-    for (const PropertyBag &set :
-         {frm_main_design::mopQuestionType(), frm_main_design::mopAnswerType(),
-          frm_main_design::mopAnswer(), frm_main_design::chkUseTimer(),
-          frm_main_design::chkOmitPushAnswer(), frm_main_design::chkShowAnswer()}) {
-        for (const auto &entry : set.Entries()) {
-            if (entry.value.typeId() == QMetaType::QString) {
-                texts << entry.value.toString();
-            }
-        }
-    }
-    texts << QStringLiteral("Tavimor - Amino Acids at a Glance") << QStringLiteral("未定義");
-    for (const char *face :
-         {":/fonts/TavimorSansJP-Regular.ttf", ":/fonts/TavimorSansJP-Bold.ttf"}) {
-        const QRawFont font(Resource(face), 12);
-        ASSERT_TRUE(font.isValid()) << face;
-        for (const QString &text : texts) {
-            for (const QChar c : text) {
-                EXPECT_TRUE(font.supportsCharacter(c))
-                    << face << " lacks U+" << std::hex << static_cast<int>(c.unicode()) << " of "
-                    << text.toStdString();
-            }
-        }
-    }
 }
 
 TEST(TableWindow, OpensOnceAtItsDesignedSize)
