@@ -8,11 +8,11 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRawFont>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QTest>
 
 #include "acid_catalogue.h"
@@ -465,9 +465,8 @@ TEST_F(MainWindowTest, EmbeddedFontCoversEveryTextShown)
             texts << QString::fromStdString(catalogue.Text(form, row));
         }
     }
-    for (std::string_view message :
-         {tavimor::kFormsClashMessage, tavimor::kTimeLimitMessage,
-          tavimor::kTimeLimitTooLongMessage}) {
+    for (std::string_view message : {tavimor::kFormsClashMessage, tavimor::kTimeLimitMessage,
+                                     tavimor::kTimeLimitTooLongMessage}) {
         texts << QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
     }
     for (const auto &table : {MultiOption::Messages(), NumInputBoxR::Messages()}) {
@@ -483,7 +482,8 @@ TEST_F(MainWindowTest, EmbeddedFontCoversEveryTextShown)
     texts << frmTable::OpenTable()->windowTitle();
     ASSERT_GT(texts.size(), 150);
 
-    for (const char *face : {":/fonts/TavimorSansJP-Regular.ttf", ":/fonts/TavimorSansJP-Bold.ttf"}) {
+    for (const char *face :
+         {":/fonts/TavimorSansJP-Regular.ttf", ":/fonts/TavimorSansJP-Bold.ttf"}) {
         QFile file(QString::fromLatin1(face));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QRawFont font(file.readAll(), 12);
@@ -495,6 +495,32 @@ TEST_F(MainWindowTest, EmbeddedFontCoversEveryTextShown)
                     << text.toStdString();
             }
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Tab visits the widgets in the designed order, one stop for each option group (its chosen
+// option), and passes over what is disabled.
+TEST_F(MainWindowTest, TabFollowsTheDesignedOrder)
+{
+    Click(ui.mopAnswerType->Option(1));
+    ui.mopQuestionType->Option(0)->setFocus();
+    const QList<QWidget *> expected{ui.mopQuestionType->Option(0),
+                                    ui.mopAnswerType->Option(1),
+                                    ui.chkUseTimer->CheckBox(),
+                                    ui.chkOmitPushAnswer->CheckBox(),
+                                    ui.chkShowAnswer->CheckBox(),
+                                    ui.cmdInitialize,
+                                    ui.cmdQuestion,
+                                    ui.cmdExit,
+                                    ui.cmdShowTable,
+                                    ui.mopQuestionType->Option(0)};
+    for (QWidget *widget : expected) {
+        EXPECT_EQ(QApplication::focusWidget(), widget) << widget->objectName().toStdString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
 }
 
