@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "control_host.h"
+#include "control_test_helpers.h"
 #include "frm_main_properties.h"
 #include "numbered_error.h"
 #include "property_bag.h"
@@ -16,18 +17,8 @@ namespace {
 using tavimor::ControlHost;
 using tavimor::NumberedError;
 using tavimor::PropertyBag;
+using tavimor::testing::Saved;
 namespace design = tavimor::frm_main_design;
-
-QStringList Saved(const BooleanBox &box)
-{
-    PropertyBag bag;
-    box.WriteProperties(bag);
-    QStringList lines;
-    for (const auto &entry : bag.Entries()) {
-        lines << entry.key + QLatin1Char('=') + entry.value.toString();
-    }
-    return lines;
-}
 
 class BooleanBoxTest : public ::testing::Test {
 protected:

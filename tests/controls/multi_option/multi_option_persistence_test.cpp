@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "control_host.h"
+#include "control_test_helpers.h"
 #include "frm_main_properties.h"
 #include "message_recorder.h"
 #include "multi_option.h"
@@ -14,19 +15,8 @@ namespace {
 
 using tavimor::ControlHost;
 using tavimor::PropertyBag;
+using tavimor::testing::Saved;
 namespace design = tavimor::frm_main_design;
-
-// Everything a saved set holds, as text, to compare two controls.
-QStringList Saved(const MultiOption &control)
-{
-    PropertyBag bag;
-    control.WriteProperties(bag);
-    QStringList lines;
-    for (const auto &entry : bag.Entries()) {
-        lines << entry.key + QLatin1Char('=') + entry.value.toString();
-    }
-    return lines;
-}
 
 class MultiOptionPersistenceTest : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "control_host.h"
+#include "control_test_helpers.h"
 #include "message_recorder.h"
 #include "numbered_error.h"
 
@@ -14,17 +15,8 @@ namespace {
 
 using tavimor::ControlHost;
 using tavimor::NumberedError;
+using tavimor::testing::ErrorNumber;
 using tavimor::testing::MessageRecorder;
-
-int ErrorNumber(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const NumberedError &error) {
-        return error.Number();
-    }
-    return 0;
-}
 
 QStringList ShownCaptions(const MultiOption &control)
 {

@@ -12,6 +12,7 @@
 
 #include "clipboard.h"
 #include "control_host.h"
+#include "control_test_helpers.h"
 #include "frm_main_properties.h"
 #include "message_recorder.h"
 #include "numbered_error.h"
@@ -22,18 +23,9 @@ namespace {
 using tavimor::ControlHost;
 using tavimor::NumberedError;
 using tavimor::PropertyBag;
+using tavimor::testing::ErrorNumber;
 using tavimor::testing::MessageRecorder;
 namespace design = tavimor::frm_main_design;
-
-std::int32_t ErrorNumber(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const NumberedError &error) {
-        return error.Number();
-    }
-    return 0;
-}
 
 class NumInputBoxTest : public ::testing::Test {
 protected:
