@@ -29,14 +29,13 @@ public:
     // std::out_of_range outside these bounds. Empty until the catalogue is built.
     const std::string &Text(int form, int row) const;
 
-    // Replaces the whole table: `texts[form][row - 1]`.
-    void Assign(const std::array<std::array<std::string, kRowCount>, kColumnCount> &texts)
-    {
-        m_texts = texts;
-    }
+    // Sets the text of entry `row` in the written form `form`, within the bounds of Text.
+    void SetText(int form, int row, std::string text);
 
 private:
-    std::array<std::array<std::string, kRowCount>, kColumnCount> m_texts{};
+    static std::size_t Cell(int form, int row);
+
+    std::array<std::string, kColumnCount * kRowCount> m_texts;
 };
 
 // The catalogue with all 66 cells filled; rows 1 to 20 in the order of their three-letter codes,
