@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -522,6 +523,40 @@ TEST_F(MainWindowTest, TabFollowsTheDesignedOrder)
         EXPECT_EQ(QApplication::focusWidget(), widget) << widget->objectName().toStdString();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Assistive technology reads each control by its caption, the time-limit box by its label, and
+// the question picture by a name that does not give the answer away.
+TEST_F(MainWindowTest, AssistiveTechnologyNamesEveryControl)
+{
+    const auto name = [](QObject *object) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+        return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+    };
+    const struct {
+        QObject *object;
+        const char *name;
+    } names[] = {
+        {ui.cmdQuestion, "出題(Q)"},
+        {ui.cmdAnswer, "解答の確定(A)"},
+        {ui.cmdShowTable, "一覧表(T)"},
+        {ui.txtTimeLimit->TextBox(), "タイムリミット"},
+        {ui.chkOmitPushAnswer->CheckBox(), "解答の確定を省略"},
+        {ui.imgAminoAcid, "構造式"},
+        {ui.mopAnswer->Option(0), "アスパラギン"},
+        {ui.lblRigthAnswerPercent, "0.0"},
+    };
+    for (const auto &expected : names) {
+        EXPECT_EQ(name(expected.object).remove(QLatin1Char('&')), QString::fromUtf8(expected.name))
+            << expected.name;
+    }
+    Click(ui.mopQuestionType->Option(3));
+    Click(ui.cmdQuestion);
+    EXPECT_EQ(name(ui.imgAminoAcid), QStringLiteral("構造式"));
 }
 
 }  // namespace
