@@ -94,7 +94,7 @@ frmMain::~frmMain() = default;
 void frmMain::Form_Load()
 {
     if (m_ownRandom) {
-        static_cast<ClockSeededRandom *>(m_ownRandom.get())->Randomize();
+        m_ownRandom->Randomize();
     }
     BuildAcidCatalogue();
     mopAnswerType_Change();

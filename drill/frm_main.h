@@ -21,6 +21,7 @@
 
 namespace tavimor {
 class ControlHost;
+class ClockSeededRandom;
 class RandomSource;
 }  // namespace tavimor
 
@@ -69,7 +70,7 @@ private:
 
     tavimor::frmMainDesign ui;
     std::unique_ptr<tavimor::ControlHost> m_host;
-    std::unique_ptr<tavimor::RandomSource> m_ownRandom;
+    std::unique_ptr<tavimor::ClockSeededRandom> m_ownRandom;
     tavimor::RandomSource *m_random;
     tavimor::AcidCatalogue AcidCatalogue;
     tavimor::DrillState m_state;
