@@ -85,12 +85,6 @@ const PropertyBag::Entry *PropertyBag::Find(const QString &key) const
     return nullptr;
 }
 
-QVariant PropertyBag::ReadProperty(const QString &key, const QVariant &defaultValue) const
-{
-    const Entry *entry = Find(key);
-    return entry != nullptr ? entry->value : defaultValue;
-}
-
 std::int16_t PropertyBag::ReadInt16(const QString &key, std::int16_t defaultValue) const
 {
     const Entry *entry = Find(key);

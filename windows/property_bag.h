@@ -24,9 +24,6 @@ public:
     PropertyBag() = default;
     PropertyBag(std::initializer_list<Entry> entries) : m_entries(entries) {}
 
-    // The stored value, or `defaultValue` when the set does not hold the key.
-    QVariant ReadProperty(const QString &key, const QVariant &defaultValue) const;
-
     // Typed reads. A stored value of another type is converted as an assignment would: a number
     // out of the target's range raises the overflow error, a text or font that is not a number
     // the type-mismatch error.
