@@ -10,8 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <span>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "colours.h"

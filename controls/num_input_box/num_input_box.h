@@ -10,8 +10,8 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
-#include <span>
 #include <optional>
+#include <span>
 
 #include "colours.h"
 
