@@ -11,7 +11,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
+    clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
