@@ -1,28 +1,18 @@
 // The parser on any text, and the general number text of any double: whatever parses is written
 // back as text that parses to the value rounded to 15 significant digits.
 // Input: a double (8 bytes), then a text.
-#include <charconv>
-#include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "fuzz_input.h"
+#include "number_round_trip.h"
 #include "number_text.h"
 
 namespace {
 
 void CheckRoundTrip(double value)
 {
-    if (!std::isfinite(value)) {
-        return;
-    }
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
-    double rounded = 0;
-    const bool representable = std::from_chars(buffer, end, rounded).ec == std::errc();
-    const tavimor::ParsedNumber back = tavimor::ParseNumber(tavimor::GeneralNumberText(value));
-    if (back.status != tavimor::ParseStatus::Ok || (representable && back.value != rounded)) {
+    if (!tavimor::testing::ReadsBackRounded(value)) {
         std::abort();
     }
 }
