@@ -1,5 +1,6 @@
 #include "frm_main.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include "program_resources.h"
 #include "random_source.h"
 #include "value_conversion.h"
+#include "window_accessibility.h"
 
 using namespace tavimor;
 
@@ -56,6 +58,7 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tavimor ver.1.00"));
     setWindowIcon(ProgramIcon());
+    ReportAsWindow(this);
     const QFont font = frm_main_design::WindowFont();
     setFont(font);
     m_host->setAmbientFont(font);
@@ -88,6 +91,13 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    ui.Timer1->setEnabled(false);
+    m_unloaded = true;
+}
 
 // ---- the drill controller ----
 
@@ -369,7 +379,7 @@ void frmMain::cmdEndQuestion_Click()
 
 void frmMain::Timer1_Timer()
 {
-    if (m_refusing) {
+    if (m_refusing || m_unloaded) {
         return;
     }
     cmdAnswer_Click();

@@ -9,7 +9,8 @@
 // the rate (ShowScore). With the timer switch on, 出題の開始 starts a timed run: every tick of
 // Timer1 judges the waiting question and asks the next. The counters live where the window shows
 // them: AskedCount in the tag of lblQuestionNumber, JudgedCount in its caption, RightCount in the
-// caption of lblRigthAnswerNumber, and CurrentRow in the tag of lblAminoAcid.
+// caption of lblRigthAnswerNumber, and CurrentRow in the tag of lblAminoAcid. Closing the window
+// ends the drill as unloading it would.
 #pragma once
 
 #include <QWidget>
@@ -37,6 +38,11 @@ public:
     const tavimor::frmMainDesign &Ui() const { return ui; }
     // True when no question waits for its answer.
     bool Answered() const { return m_state.Answered; }
+
+protected:
+    // Closing the window, by 終了 or from its title bar, unloads it: a timed run ends there and
+    // nothing more is asked. An open table window stays.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void Form_Load();
@@ -75,4 +81,5 @@ private:
     tavimor::AcidCatalogue AcidCatalogue;
     tavimor::DrillState m_state;
     bool m_refusing = false;
+    bool m_unloaded = false;
 };

@@ -89,7 +89,7 @@ void frmMainDesign::setupUi(QWidget *form, ControlHost *host)
     Label1 = Label(form, "Label1", "問題", 2040, 240, 975, 255);
 
     lblAminoAcid = Label(form, "lblAminoAcid", "", 1920, 600, 1455, 375);
-    lblAminoAcid->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblAminoAcid->setBorderColour(kSysWindowText);
     lblAminoAcid->setAlignment(Qt::AlignCenter);
     SetBackColor(lblAminoAcid, kSysWindow);
     SetForeColor(lblAminoAcid, kSysWindowText);
@@ -154,7 +154,10 @@ void frmMainDesign::setupUi(QWidget *form, ControlHost *host)
     // Exit (27), the hidden sorting list (28) and the table (29).
     cmdExit = Button(form, "cmdExit", "終了(&X)", 7200, 6600, 1455, 495);
 
+    // Owned by the window but made a window of its own that is never shown: a hidden child would
+    // still be listed, with its 22 items, to assistive technology.
     lstSort = new QListWidget(form);
+    lstSort->setWindowFlags(Qt::Window);
     Place(lstSort, "lstSort", 1920, 2400, 2295, 240);
     lstSort->setSortingEnabled(true);
     lstSort->hide();

@@ -7,6 +7,7 @@
 #include "colours.h"
 #include "image_box.h"
 #include "program_resources.h"
+#include "window_accessibility.h"
 
 using namespace tavimor;
 
@@ -22,6 +23,7 @@ frmTable::frmTable() : QWidget(nullptr), m_imgTable(new ImageBox(this))
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tavimor - Amino Acids at a Glance"));
     setWindowIcon(ProgramIcon());
+    ReportAsWindow(this);
     setFixedSize(TwipsToPixels(4380), TwipsToPixels(6645));
 
     m_imgTable->setObjectName(QStringLiteral("imgTable"));

@@ -70,11 +70,13 @@ QRadioButton *MultiOption::CreateOption(int index)
 {
     auto *button = new OptionButton(frameContainer);
     button->setObjectName(QStringLiteral("optChildOption%1").arg(index));
-    button->setAutoExclusive(false);
+    // The exclusive group keeps one option chosen; the buttons stay auto-exclusive as well, so
+    // assistive technology announces them as radio buttons.
     m_group->addButton(button, index);
     connect(button, &QRadioButton::toggled, this, [this](bool checked) {
         m_selectedByLastClick = checked;
         if (checked) {
+            UpdateTabStop();
             emit Change();
         }
     });
@@ -136,11 +138,25 @@ void MultiOption::ShowMessage(short number)
 
 void MultiOption::DeselectAll()
 {
+    // An exclusive group refuses to clear its last chosen button: exclusivity is off for the
+    // moment of clearing.
     m_group->setExclusive(false);
     for (QRadioButton *button : optChildOption) {
         button->setChecked(false);
     }
     m_group->setExclusive(true);
+    UpdateTabStop();
+}
+
+void MultiOption::UpdateTabStop()
+{
+    // Tab enters the group on its chosen option, or on the first when none is chosen; the arrow
+    // keys move within it.
+    const int chosen = std::max<int>(Value(), 0);
+    for (int i = 0; i < OptionCount(); ++i) {
+        QRadioButton *button = optChildOption[static_cast<std::size_t>(i)];
+        button->setFocusPolicy(i == chosen ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void MultiOption::SelectOption(int index)
@@ -496,6 +512,7 @@ void MultiOption::RebuildOptions()
         button->show();
     }
 
+    UpdateTabStop();
     if (m_DefaultValue < 0) {
         DeselectAll();
     } else {

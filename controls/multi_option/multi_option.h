@@ -152,6 +152,7 @@ private:
     void Notify(const char *property);
     void ShowMessage(short number);
     void DeselectAll();
+    void UpdateTabStop();
     void SelectOption(int index);
     QRadioButton *CreateOption(int index);
     void PlaceOption(int index);

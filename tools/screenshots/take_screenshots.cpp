@@ -1,5 +1,6 @@
 // Takes the screenshots of the README: the main window as it opens, and after a picture
-// question was answered, each with the table window beside it.
+// question was answered, each with the table window beside it. Run with QT_SCALE_FACTOR set for
+// the shots at a display scale.
 //
 //   take_screenshots <docs folder>
 #include <QApplication>
@@ -44,7 +45,11 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }
-    Save(window.grab(), folder + "/main-window.png");
+    // At a display scale above 1 the names carry it: picture-question-scale-2.png.
+    const qreal scale = window.devicePixelRatioF();
+    const QString suffix =
+        scale == 1 ? QString() : QStringLiteral("-scale-%1").arg(scale, 0, 'g', 3);
+    Save(window.grab(), folder + "/main-window" + suffix + ".png");
 
     const tavimor::frmMainDesign &ui = window.Ui();
     QTest::mouseClick(ui.mopQuestionType->Option(3), Qt::LeftButton);
@@ -57,14 +62,22 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowExposed(table)) {
         return 1;
     }
+    // Composed in device pixels, so that a shot at a display scale above 1 keeps every pixel.
     const QPixmap main = window.grab();
     const QPixmap side = table->grab();
-    QPixmap both(main.width() + side.width() + 16, std::max(main.height(), side.height()));
+    const QSizeF mainSize = main.deviceIndependentSize();
+    const QSizeF sideSize = side.deviceIndependentSize();
+    const qreal ratio = main.devicePixelRatio();
+    QPixmap both(QSizeF(mainSize.width() + sideSize.width() + 16,
+                        std::max(mainSize.height(), sideSize.height()))
+                     .toSize() *
+                 ratio);
+    both.setDevicePixelRatio(ratio);
     both.fill(QColor(0x50, 0x60, 0x70));
     QPainter painter(&both);
     painter.drawPixmap(0, 0, main);
-    painter.drawPixmap(main.width() + 16, 0, side);
+    painter.drawPixmap(QPointF(mainSize.width() + 16, 0), side);
     painter.end();
-    Save(both, folder + "/picture-question.png");
+    Save(both, folder + "/picture-question" + suffix + ".png");
     return 0;
 }

@@ -6,40 +6,54 @@
 
 namespace tavimor {
 
+namespace {
+constexpr int kCaptionLeft = 7;
+constexpr int kCaptionPadding = 2;
+constexpr int kCaptionFlags =
+    Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
+}  // namespace
+
+QRect CaptionFrame::CaptionRect() const
+{
+    const QString caption = title();
+    if (caption.isEmpty()) {
+        return {};
+    }
+    QRect captionRect = fontMetrics().boundingRect(
+        QRect(kCaptionLeft + kCaptionPadding, 0, width(), height()), kCaptionFlags, caption);
+    return captionRect.adjusted(-kCaptionPadding, 0, kCaptionPadding, 0);
+}
+
+void CaptionFrame::PaintBorder(QPainter &painter) const
+{
+    if (isFlat()) {
+        return;
+    }
+    // Etched: a shadow line with a light line inside it, broken where the caption stands.
+    const int lineY = fontMetrics().height() / 2;
+    const QRect box(0, lineY, width() - 1, height() - lineY - 1);
+    const QRect captionRect = CaptionRect();
+    painter.save();
+    if (!captionRect.isNull()) {
+        painter.setClipRegion(QRegion(rect()).subtracted(captionRect), Qt::IntersectClip);
+    }
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    painter.restore();
+}
+
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics = fontMetrics();
-    const int lineY = metrics.height() / 2;
+    PaintBorder(painter);
     const QString caption = title();
-    constexpr int kCaptionLeft = 7;
-    constexpr int kCaptionPadding = 2;
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
-    QRect captionRect;
-    if (!caption.isEmpty()) {
-        captionRect = metrics.boundingRect(
-            QRect(kCaptionLeft + kCaptionPadding, 0, width(), height()), flags, caption);
-        captionRect.adjust(-kCaptionPadding, 0, kCaptionPadding, 0);
-    }
-
-    if (!isFlat()) {
-        // Etched: a shadow line with a light line inside it, broken where the caption stands.
-        const QRect box(0, lineY, width() - 1, height() - lineY - 1);
-        painter.save();
-        if (!captionRect.isNull()) {
-            painter.setClipRegion(QRegion(rect()).subtracted(captionRect));
-        }
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawRect(box.adjusted(1, 1, 0, 0));
-        painter.restore();
-    }
     if (!caption.isEmpty()) {
         const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
         painter.setPen(palette().color(group, QPalette::WindowText));
         painter.setFont(font());
-        painter.drawText(captionRect.adjusted(kCaptionPadding, 0, 0, 0), flags, caption);
+        painter.drawText(CaptionRect().adjusted(kCaptionPadding, 0, 0, 0), kCaptionFlags, caption);
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QGroupBox>
 
+class QPainter;
+
 namespace tavimor {
 
 class CaptionFrame : public QGroupBox {
@@ -13,8 +15,16 @@ class CaptionFrame : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
 
+    // Draws the etched border, broken where the caption stands, in the frame's coordinates. A
+    // child whose background reaches the border draws it again over itself: at a fractional
+    // display scale its background would otherwise cover part of the line.
+    void PaintBorder(QPainter &painter) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect CaptionRect() const;
 };
 
 }  // namespace tavimor

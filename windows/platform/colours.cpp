@@ -18,10 +18,14 @@ QColor ToQColor(OleColor colour)
     }
     const QPalette palette = QApplication::palette();
     switch (colour & 0xFFFF) {
-        case 0:   // scroll bars
-        case 3:   // inactive caption
+        // The window is painted in the palette's Window colour, and in the designs the surfaces
+        // on it (labels, frames, options, switches, a disabled field) share its colour: under a
+        // palette whose Button colour differs from Window they must not stand out as patches.
         case 4:   // menu background
         case 15:  // button face
+            return palette.color(QPalette::Window);
+        case 0:   // scroll bars
+        case 3:   // inactive caption
         case 22:  // 3-D light
             return palette.color(QPalette::Button);
         case 1:   // desktop

@@ -1,11 +1,25 @@
 // Platform layer (windows/platform/): see option_button.h.
 #include "option_button.h"
 
+#include <QPainter>
+
+#include "caption_frame.h"
+
 namespace tavimor {
 
 bool OptionButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
+}
+
+void OptionButton::paintEvent(QPaintEvent *event)
+{
+    QRadioButton::paintEvent(event);
+    if (const auto *frame = qobject_cast<const CaptionFrame *>(parentWidget())) {
+        QPainter painter(this);
+        painter.translate(-pos());
+        frame->PaintBorder(painter);
+    }
 }
 
 }  // namespace tavimor

@@ -1,5 +1,6 @@
 // An option button that answers a click anywhere in its box, not only on its circle and text:
-// the answer options are laid out on a grid, and the whole cell is the target.
+// the answer options are laid out on a grid, and the whole cell is the target. Its background
+// leaves the border of the frame it stands in whole.
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
@@ -15,6 +16,7 @@ public:
 
 protected:
     bool hitButton(const QPoint &pos) const override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 }  // namespace tavimor

@@ -26,11 +26,11 @@ TEST(Colours, SystemColoursFollowThePalette)
     const QPalette palette = QApplication::palette();
     EXPECT_EQ(ToQColor(kSysWindow), palette.color(QPalette::Base));
     EXPECT_EQ(ToQColor(kSysWindowText), palette.color(QPalette::Text));
-    EXPECT_EQ(ToQColor(kSysButtonFace), palette.color(QPalette::Button));
+    EXPECT_EQ(ToQColor(kSysButtonFace), palette.color(QPalette::Window));
     EXPECT_EQ(ToQColor(kSysButtonText), palette.color(QPalette::ButtonText));
     EXPECT_EQ(ToQColor(kSysHighlightText), palette.color(QPalette::HighlightedText));
     EXPECT_EQ(ToQColor(kSys3DHighlight), palette.color(QPalette::Light));
-    EXPECT_TRUE(ToQColor(kSysMenu).isValid());
+    EXPECT_EQ(ToQColor(kSysMenu), palette.color(QPalette::Window));
 }
 
 TEST(Colours, TwipsAreFifteenToAPixel)
