@@ -280,7 +280,7 @@ void frmMain::cmdQuestion_Click()
         ui.lblAminoAcid->setCaption(Text(AcidCatalogue.Text(questionForm, row)));
     } else {
         ui.lblAminoAcid->hide();
-        ui.imgAminoAcid->setPicture(LoadResPicture(row));
+        ui.imgAminoAcid->setPicture([row](qreal ratio) { return LoadResPicture(row, ratio); });
         ui.imgAminoAcid->show();
     }
 }

@@ -28,7 +28,7 @@ frmTable::frmTable() : QWidget(nullptr), m_imgTable(new ImageBox(this))
 
     m_imgTable->setObjectName(QStringLiteral("imgTable"));
     m_imgTable->move(TwipsToPixels(360), 0);
-    m_imgTable->setPicture(TablePicture());
+    m_imgTable->setPicture(&TablePicture);
     m_imgTable->setAccessibleName(QStringLiteral("アミノ酸一覧表"));
 
     // Without an owner the window stands in the middle of the screen.

@@ -20,6 +20,7 @@
 #include "boolean_box.h"
 #include "caption_frame.h"
 #include "caption_label.h"
+#include "colours.h"
 #include "drill_rules.h"
 #include "drill_timer.h"
 #include "frm_table.h"
@@ -503,6 +504,25 @@ TEST_F(MainWindowTest, EmbeddedFontCoversEveryTextShown)
 
 namespace {
 
+// From the window's first focus, Tab enters each option group on the option the program chose
+// (its design default, or a later Value write), and Space there changes nothing.
+TEST_F(MainWindowTest, TabEntersAnOptionGroupOnItsChosenOption)
+{
+    EXPECT_EQ(QApplication::focusWidget(), ui.mopQuestionType->Option(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui.mopAnswerType->Option(2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(ui.mopAnswerType->Value(), 2);
+
+    ui.mopAnswerType->setValue(1);
+    ui.mopQuestionType->Option(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui.mopAnswerType->Option(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(ui.mopAnswerType->Value(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), ui.mopAnswerType->Option(2));
+}
+
 // Tab visits the widgets in the designed order, one stop for each option group (its chosen
 // option), and passes over what is disabled.
 TEST_F(MainWindowTest, TabFollowsTheDesignedOrder)
@@ -557,6 +577,96 @@ TEST_F(MainWindowTest, AssistiveTechnologyNamesEveryControl)
     Click(ui.mopQuestionType->Option(3));
     Click(ui.cmdQuestion);
     EXPECT_EQ(name(ui.imgAminoAcid), QStringLiteral("構造式"));
+}
+
+// Screen readers announce every option as a radio button with its checked state, both windows as
+// windows named by their titles, and never the hidden sorting list.
+TEST_F(MainWindowTest, AssistiveTechnologyReadsTrueRoles)
+{
+    for (MultiOption *group : {ui.mopQuestionType, ui.mopAnswerType, ui.mopAnswer}) {
+        for (int k = 0; k < group->OptionCount(); ++k) {
+            QAccessibleInterface *option = QAccessible::queryAccessibleInterface(group->Option(k));
+            ASSERT_NE(option, nullptr);
+            EXPECT_EQ(option->role(), QAccessible::RadioButton)
+                << group->objectName().toStdString() << " " << k;
+            EXPECT_EQ(option->state().checked, k == group->Value());
+        }
+    }
+    Click(ui.cmdShowTable);
+    for (QWidget *top : std::initializer_list<QWidget *>{&window, frmTable::OpenTable()}) {
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(top);
+        EXPECT_EQ(frame->role(), QAccessible::Window);
+        EXPECT_EQ(frame->text(QAccessible::Name), top->windowTitle());
+    }
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < frame->childCount(); ++i) {
+        EXPECT_NE(frame->child(i)->object(), ui.lstSort);
+    }
+}
+
+// The question box keeps its frame-coloured border when judging greys its text.
+TEST_F(MainWindowTest, QuestionBoxKeepsItsBorderWhenJudged)
+{
+    Click(ui.cmdQuestion);
+    Click(ui.cmdAnswer);
+    const QImage box = ui.lblAminoAcid->grab().toImage();
+    const QRgb border = tavimor::ToQColor(tavimor::kSysWindowText).rgb();
+    for (const QPoint &p : {QPoint(0, 0), QPoint(box.width() - 1, box.height() / 2),
+                            QPoint(box.width() / 2, box.height() - 1)}) {
+        EXPECT_EQ(box.pixel(p), border) << p.x() << "," << p.y();
+    }
+}
+
+// Closing the main window from its title bar during a timed run ends the run: a run with equal
+// forms refuses at every tick, and after the close no tick opens a box; the table stays open.
+TEST_F(MainWindowTest, ClosingTheWindowEndsItsTimedRun)
+{
+    Click(ui.chkUseTimer->CheckBox());
+    Click(ui.mopQuestionType->Option(2));
+    Click(ui.cmdShowTable);
+    Click(ui.txtTimeLimit->TextBox());
+    QTest::keyClicks(ui.txtTimeLimit->TextBox(), QStringLiteral("5"));
+    Click(ui.cmdStartQuestion);
+    ASSERT_TRUE(ui.Timer1->IsRunning());
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+
+    window.close();
+    EXPECT_FALSE(ui.Timer1->IsRunning());
+    Tick();
+    Tick();
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+    ASSERT_NE(frmTable::OpenTable(), nullptr);
+    EXPECT_TRUE(frmTable::OpenTable()->isVisible());
+}
+
+// Under a colour scheme whose button colour differs from the window's, labels, frames, options
+// and switches share the window's background instead of standing out as patches.
+TEST(MainWindowColours, SurfacesShareTheWindowBackground)
+{
+    MessageRecorder boxes;
+    const QPalette original = QApplication::palette();
+    QPalette scheme = original;
+    scheme.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3b));
+    scheme.setColor(QPalette::Button, QColor(0x5a, 0x61, 0x68));
+    QApplication::setPalette(scheme);
+    {
+        frmMain window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const tavimor::frmMainDesign &ui = window.Ui();
+        const QImage shot = window.grab().toImage();
+        const QRgb background = scheme.color(QPalette::Window).rgb();
+        EXPECT_EQ(shot.pixel(2, 2), background);
+        const auto corner = [&](QWidget *widget) {
+            return shot.pixel(widget->mapTo(&window, QPoint(widget->width() - 2, 1)));
+        };
+        for (QWidget *surface :
+             std::initializer_list<QWidget *>{ui.Label1, ui.Frame1, ui.chkShowAnswer,
+                                              ui.mopAnswer->Option(0), ui.lblTimeLimit[1]}) {
+            EXPECT_EQ(corner(surface), background) << surface->objectName().toStdString();
+        }
+    }
+    QApplication::setPalette(original);
 }
 
 }  // namespace

@@ -76,6 +76,8 @@ TEST(StructurePictures, LoadAsPicturesOfTheirSize)
     image.setPicture(LoadResPicture(8));
     EXPECT_EQ(image.size(), QSize(120, 120));
     EXPECT_TRUE(DecodeDib(QByteArray("garbage")).isNull());
+    EXPECT_TRUE(DecodeDib(StructurePictureData(8).left(9000)).isNull()) << "pixels cut short";
+    EXPECT_EQ(DecodeDib(StructurePictureData(8)).pixel(0, 0), qRgb(255, 255, 255));
 }
 
 TEST(TablePicture, IsTheOneBitGridOfTwentyTwoRows)
@@ -158,7 +160,9 @@ TEST(ProgramIcon, IsTheSixteenColourPeptideBond)
     for (int i = 0; i < 64; ++i) {
         EXPECT_EQ(ico[22 + 40 + 64 + 128 + i], 0) << "opaque";
     }
-    EXPECT_FALSE(ProgramIcon().isNull());
+    // In the task bar at any scale: every drawn size, none scaled by Qt.
+    EXPECT_EQ(ProgramIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
 }
 
 TEST(TableWindow, OpensOnceAtItsDesignedSize)

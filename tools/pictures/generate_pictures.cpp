@@ -1,6 +1,8 @@
 // Draws every picture of the program and writes it into resources/: the 20 structure pictures
 // (8-bit grey bitmaps without file header, ids 1 to 20), the table picture (a 1-bit BMP file),
-// the program icon (a 16-colour ICO file) and the icon as PNG files for the desktop's menus.
+// both also drawn at twice and three times the scale for high-resolution displays (grey PNG
+// files named with @2x and @3x), the program icon (a 16-colour ICO file) and the icon as PNG
+// files for the desktop's menus and the windows' title bars.
 // Running it again reproduces the same bytes.
 //
 //   generate_pictures <resources folder>
@@ -27,13 +29,14 @@ using tavimor::pictures::Structure;
 
 namespace {
 
-constexpr int kSide = 120;             // structure pictures are 120 x 120
-constexpr double kMargin = 2;          // free pixels kept around a formula
-constexpr double kLargestBond = 30;    // short formulas are not blown up beyond this bond length
-constexpr double kLineWidth = 0.1;     // bond lines, in bond lengths
-constexpr double kThinnestLine = 2.2;  // pixels
-constexpr double kTextSize = 0.52;     // label height, in bond lengths
-constexpr int kSmallestText = 11;      // pixels
+constexpr int kSide = 120;                // structure pictures are 120 x 120
+constexpr int kDisplayScales[] = {2, 3};  // variants drawn for high-resolution displays
+constexpr double kMargin = 2;             // free pixels kept around a formula
+constexpr double kLargestBond = 30;       // short formulas are not blown up beyond this bond length
+constexpr double kLineWidth = 0.1;        // bond lines, in bond lengths
+constexpr double kThinnestLine = 2.2;     // pixels
+constexpr double kTextSize = 0.52;        // label height, in bond lengths
+constexpr int kSmallestText = 11;         // pixels
 constexpr bool kBoldLabels = true;
 constexpr double kLargestTextScale = 1.4;
 constexpr double kShortestBond = 5;
@@ -266,11 +269,32 @@ double WhiteShare(const QImage &image)
     return static_cast<double>(white) / (image.width() * image.height());
 }
 
-QImage DrawStructure(const Structure &s)
+// Where a formula stands in its picture: its bond length, label scale and offset, chosen at the
+// picture's designed size and kept for every display scale.
+struct StructureLayout {
+    double bond = kLargestBond;
+    double textScale = 1.0;
+    QPointF offset;
+};
+
+QImage RenderStructure(const Structure &s, const StructureLayout &layout, int scale)
+{
+    QImage image(kSide * scale, kSide * scale, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    StructureDrawing(s, layout.bond, layout.textScale).Draw(painter, layout.offset);
+    painter.end();
+    return image;
+}
+
+StructureLayout LayOutStructure(const Structure &s)
 {
     // Formulas drawn small get larger labels, so that every picture is about as dark; labels
     // grow in steps until the picture is dark enough.
-    QImage image;
+    StructureLayout chosen;
     for (double textScale = 1.0; textScale <= kLargestTextScale; textScale += 0.05) {
         // The largest bond length (in quarter pixels) whose drawing fits the square.
         double bond = kLargestBond;
@@ -285,20 +309,14 @@ QImage DrawStructure(const Structure &s)
             break;  // larger labels would leave a bond too short to see
         }
         const QRectF bounds = drawing.Bounds();
-        const QPointF offset(std::round((kSide - bounds.width()) / 2 - bounds.left()),
-                             std::round((kSide - bounds.height()) / 2 - bounds.top()));
-        image = QImage(kSide, kSide, QImage::Format_Grayscale8);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        drawing.Draw(painter, offset);
-        painter.end();
-        if (WhiteShare(image) <= kWhitest) {
+        chosen = {bond, textScale,
+                  QPointF(std::round((kSide - bounds.width()) / 2 - bounds.left()),
+                          std::round((kSide - bounds.height()) / 2 - bounds.top()))};
+        if (WhiteShare(RenderStructure(s, chosen, 1)) <= kWhitest) {
             break;
         }
     }
-    return image;
+    return chosen;
 }
 
 // A device-independent bitmap without file header: 8 bits, a 256-step grey palette.
@@ -331,19 +349,22 @@ QByteArray GreyDib(const QImage &image)
 
 // ---------------------------------------------------------------- the table picture
 
-QByteArray TablePicture()
+constexpr int kTableWidth = 242;
+constexpr int kTableHeight = 434;
+
+// The table drawn smooth at a display scale: grey levels, white ground.
+QImage DrawTable(int scale)
 {
-    constexpr int kWidth = 242;
-    constexpr int kHeight = 434;
     constexpr int kColumns[] = {10, 141, 198, 231};
     const char *const kOrder[] = {"Ala", "Val", "Leu", "Ile", "Pro", "Phe", "Trp", "Met",
                                   "Gly", "Ser", "Thr", "Cys", "Gln", "Asn", "Tyr", "Lys",
                                   "Arg", "His", "Asp", "Glu", "Asx", "Glx"};
     const tavimor::AcidCatalogue catalogue = tavimor::BuildAcidCatalogue();
 
-    QImage image(kWidth, kHeight, QImage::Format_Grayscale8);
+    QImage image(kTableWidth * scale, kTableHeight * scale, QImage::Format_Grayscale8);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     for (int x : kColumns) {
         painter.fillRect(x, 6, 2, 420, Qt::black);
     }
@@ -371,6 +392,15 @@ QByteArray TablePicture()
         }
     }
     painter.end();
+    return image;
+}
+
+// The table picture at its designed size: a 1-bit BMP file.
+QByteArray TablePicture()
+{
+    constexpr int kWidth = kTableWidth;
+    constexpr int kHeight = kTableHeight;
+    const QImage image = DrawTable(1);
 
     Bytes out;
     const int rowBytes = 32;
@@ -515,13 +545,28 @@ int main(int argc, char **argv)
             return 1;
         }
     }
+    const auto save = [](const QImage &image, const QString &path) {
+        if (!image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            std::exit(1);
+        }
+    };
     for (const Structure &s : tavimor::pictures::AminoAcidStructures()) {
-        const QImage image = DrawStructure(s);
+        const StructureLayout layout = LayOutStructure(s);
+        const QImage image = RenderStructure(s, layout, 1);
         std::printf("%2d %s: %.1f %% white\n", s.id, s.threeLetter.c_str(),
                     100.0 * WhiteShare(image));
         Write(folder + QStringLiteral("/structures/%1.dib").arg(s.id), GreyDib(image));
+        // The same drawing for displays at twice and three times the scale.
+        for (int scale : kDisplayScales) {
+            save(RenderStructure(s, layout, scale),
+                 folder + QStringLiteral("/structures/%1@%2x.png").arg(s.id).arg(scale));
+        }
     }
     Write(folder + "/table.bmp", TablePicture());
+    for (int scale : kDisplayScales) {
+        save(DrawTable(scale), folder + QStringLiteral("/table@%1x.png").arg(scale));
+    }
     Write(folder + "/tavimor.ico", ProgramIcon());
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = folder + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);

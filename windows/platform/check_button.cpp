@@ -3,6 +3,11 @@
 
 namespace tavimor {
 
+CheckButton::CheckButton(QWidget *parent) : QCheckBox(parent)
+{
+    setBackgroundRole(QPalette::Window);
+}
+
 bool CheckButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);

@@ -10,7 +10,9 @@ class CheckButton : public QCheckBox {
     Q_OBJECT
 
 public:
-    using QCheckBox::QCheckBox;
+    // The button's cell is part of the surface it stands on: its background is filled in the
+    // Window role, where the program puts its colours, not in Qt's Button role for buttons.
+    explicit CheckButton(QWidget *parent = nullptr);
 
 protected:
     bool hitButton(const QPoint &pos) const override;

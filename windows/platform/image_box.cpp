@@ -1,6 +1,8 @@
 // Platform layer (windows/platform/): see image_box.h.
 #include "image_box.h"
 
+#include <utility>
+
 namespace tavimor {
 
 ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
@@ -11,10 +13,32 @@ ImageBox::ImageBox(QWidget *parent) : QLabel(parent)
 
 void ImageBox::setPicture(const QPixmap &picture)
 {
+    m_source = nullptr;
+    Show(picture);
+}
+
+void ImageBox::setPicture(PictureSource source)
+{
+    m_source = std::move(source);
+    m_ratio = devicePixelRatioF();
+    Show(m_source ? m_source(m_ratio) : QPixmap());
+}
+
+void ImageBox::Show(const QPixmap &picture)
+{
     setPixmap(picture);
     if (!picture.isNull()) {
         resize(picture.deviceIndependentSize().toSize());
     }
+}
+
+void ImageBox::paintEvent(QPaintEvent *event)
+{
+    if (m_source && devicePixelRatioF() != m_ratio) {
+        m_ratio = devicePixelRatioF();
+        Show(m_source(m_ratio));
+    }
+    QLabel::paintEvent(event);
 }
 
 }  // namespace tavimor

@@ -7,6 +7,11 @@
 
 namespace tavimor {
 
+OptionButton::OptionButton(QWidget *parent) : QRadioButton(parent)
+{
+    setBackgroundRole(QPalette::Window);
+}
+
 bool OptionButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);

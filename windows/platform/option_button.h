@@ -12,7 +12,9 @@ class OptionButton : public QRadioButton {
     Q_OBJECT
 
 public:
-    using QRadioButton::QRadioButton;
+    // The button's cell is part of the surface it stands on: its background is filled in the
+    // Window role, where the program puts its colours, not in Qt's Button role for buttons.
+    explicit OptionButton(QWidget *parent = nullptr);
 
 protected:
     bool hitButton(const QPoint &pos) const override;

@@ -20,51 +20,58 @@ std::uint32_t U32(const QByteArray &data, int offset)
     return qFromLittleEndian<std::uint32_t>(data.constData() + offset);
 }
 
-std::uint16_t U16(const QByteArray &data, int offset)
+// A picture variant drawn for a display scale, shown at its designed size.
+QPixmap ScaledVariant(const QString &path, int scale)
 {
-    return qFromLittleEndian<std::uint16_t>(data.constData() + offset);
+    QPixmap picture(path);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 }  // namespace
 
 QImage DecodeDib(const QByteArray &data)
 {
-    if (data.size() < 40 || U32(data, 0) != 40) {
+    // Qt's BMP reader takes the bitmap once the file header is put in front of it; the header
+    // says where the pixels start, after the 40-byte information header and the palette.
+    constexpr int kInfoHeader = 40;
+    constexpr int kFileHeader = 14;
+    if (data.size() < kInfoHeader || U32(data, 0) != kInfoHeader) {
         return {};
     }
-    const auto width = static_cast<std::int32_t>(U32(data, 4));
-    const auto height = static_cast<std::int32_t>(U32(data, 8));
-    const int bits = U16(data, 14);
-    if (width <= 0 || width > 4096 || height <= 0 || height > 4096 || U32(data, 16) != 0 ||
-        (bits != 1 && bits != 4 && bits != 8)) {
+    const int bits = qFromLittleEndian<std::uint16_t>(data.constData() + 14);
+    if (bits != 1 && bits != 4 && bits != 8) {
         return {};
     }
     const std::uint32_t used = U32(data, 32);
-    const int colours =
-        used != 0 ? static_cast<int>(std::min<std::uint32_t>(used, 1u << bits)) : 1 << bits;
-    const int rowBytes = ((width * bits + 31) / 32) * 4;
-    const int pixels = 40 + colours * 4;
-    if (data.size() < pixels + rowBytes * height) {
+    const std::uint32_t colours = used != 0 && used < (1u << bits) ? used : 1u << bits;
+    // Qt's reader fills pixels cut short; a bitmap that lacks some is refused here.
+    const auto width = static_cast<std::int32_t>(U32(data, 4));
+    const auto height = static_cast<std::int32_t>(U32(data, 8));
+    if (width <= 0 || width > 4096 || height <= 0 || height > 4096 || U32(data, 16) != 0) {
         return {};
     }
-    QImage image(width, height, QImage::Format_Indexed8);
-    QList<QRgb> table;
-    for (int i = 0; i < colours; ++i) {
-        const auto *entry = reinterpret_cast<const uchar *>(data.constData() + 40 + i * 4);
-        table << qRgb(entry[2], entry[1], entry[0]);
+    const qsizetype rowBytes = ((qsizetype{width} * bits + 31) / 32) * 4;
+    if (data.size() < kInfoHeader + qsizetype{colours} * 4 + rowBytes * height) {
+        return {};
     }
-    image.setColorTable(table);
-    for (int y = 0; y < height; ++y) {
-        const auto *source = reinterpret_cast<const uchar *>(data.constData() + pixels +
-                                                             (height - 1 - y) * rowBytes);
-        uchar *target = image.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            const int bit = x * bits;
-            const int value = (source[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
-            target[x] = static_cast<uchar>(std::min(value, colours - 1));
-        }
+    QByteArray file(kFileHeader, '\0');
+    file[0] = 'B';
+    file[1] = 'M';
+    qToLittleEndian<std::uint32_t>(static_cast<std::uint32_t>(kFileHeader + data.size()),
+                                   file.data() + 2);
+    qToLittleEndian<std::uint32_t>(kFileHeader + kInfoHeader + colours * 4, file.data() + 10);
+    file.append(data);
+    QImage image;
+    return image.loadFromData(file, "BMP") ? image : QImage();
+}
+
+int PictureScale(qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1) {
+        return 1;
     }
-    return image;
+    return devicePixelRatio <= 2 ? 2 : 3;
 }
 
 QByteArray StructurePictureData(int id)
@@ -75,19 +82,34 @@ QByteArray StructurePictureData(int id)
     return ReadResource(QStringLiteral(":/structures/%1.dib").arg(id));
 }
 
-QPixmap LoadResPicture(int id)
+QPixmap LoadResPicture(int id, qreal devicePixelRatio)
 {
-    return QPixmap::fromImage(DecodeDib(StructurePictureData(id)));
+    if (id < kFirstStructurePicture || id > kLastStructurePicture) {
+        return {};
+    }
+    const int scale = PictureScale(devicePixelRatio);
+    if (scale == 1) {
+        return QPixmap::fromImage(DecodeDib(StructurePictureData(id)));
+    }
+    return ScaledVariant(QStringLiteral(":/structures/%1@%2x.png").arg(id).arg(scale), scale);
 }
 
-QPixmap TablePicture()
+QPixmap TablePicture(qreal devicePixelRatio)
 {
-    return QPixmap(QStringLiteral(":/table.bmp"));
+    const int scale = PictureScale(devicePixelRatio);
+    if (scale == 1) {
+        return QPixmap(QStringLiteral(":/table.bmp"));
+    }
+    return ScaledVariant(QStringLiteral(":/table@%1x.png").arg(scale), scale);
 }
 
 QIcon ProgramIcon()
 {
-    return QIcon(QStringLiteral(":/tavimor.ico"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 bool InstallProgramFonts()

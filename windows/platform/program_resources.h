@@ -7,23 +7,30 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QtGlobal>
 
 namespace tavimor {
 
 inline constexpr int kFirstStructurePicture = 1;
 inline constexpr int kLastStructurePicture = 20;
 
-// The structure picture with resource id `id` (1 to 20); a null pixmap for any other id.
-QPixmap LoadResPicture(int id);
+// The scale a picture is drawn at for a display of `devicePixelRatio`: 1 at ratio 1 and below,
+// else the nearest drawn scale above the ratio (2 or 3), 3 beyond.
+int PictureScale(qreal devicePixelRatio);
+
+// The structure picture with resource id `id` (1 to 20); a null pixmap for any other id. At a
+// ratio above 1 it is the variant drawn for that scale, carrying its scale as its own device
+// pixel ratio, so that it keeps its designed size of 120 x 120.
+QPixmap LoadResPicture(int id, qreal devicePixelRatio = 1);
 // The raw bytes of a structure picture, as stored: an 8-bit device-independent bitmap.
 QByteArray StructurePictureData(int id);
-// The picture of the table window.
-QPixmap TablePicture();
-// The icon of the program and of both windows.
+// The picture of the table window (242 x 434), in the same way.
+QPixmap TablePicture(qreal devicePixelRatio = 1);
+// The icon of the program and of both windows, in every size the desktop asks for.
 QIcon ProgramIcon();
 
-// Reads an uncompressed device-independent bitmap without file header (1, 4 or 8 bits per pixel,
-// with palette); a null image when the data is not one.
+// Reads a device-independent bitmap without file header (1, 4 or 8 bits per pixel, with
+// palette, uncompressed); a null image when the data is not one.
 QImage DecodeDib(const QByteArray &data);
 
 // The family of the embedded font.
