@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "announcer.h"
 #include "boolean_box.h"
+#include "caption_frame.h"
 #include "caption_label.h"
 #include "colours.h"
 #include "control_host.h"
@@ -278,10 +280,13 @@ void frmMain::cmdQuestion_Click()
         ui.lblAminoAcid->show();
         SetForeColor(ui.lblAminoAcid, kSysWindowText);
         ui.lblAminoAcid->setCaption(Text(AcidCatalogue.Text(questionForm, row)));
+        Announce(ui.Label1->text() + u' ' + ui.lblAminoAcid->Caption());
     } else {
         ui.lblAminoAcid->hide();
         ui.imgAminoAcid->setPicture([row](qreal ratio) { return LoadResPicture(row, ratio); });
         ui.imgAminoAcid->show();
+        // The picture by its name alone: its acid is the question.
+        Announce(ui.Label1->text() + u' ' + ui.imgAminoAcid->accessibleName());
     }
 }
 
@@ -315,6 +320,23 @@ void frmMain::cmdAnswer_Click()
     SetForeColor(ui.lblAminoAcid, kSysButtonFace);
     ui.mopAnswer->setEnabled(false);
     m_state.Answered = true;
+
+    // What the learner reads now: the verdict, the right answer when shown, the score.
+    QStringList judged{(judgement->right ? ui.lblRightAnswer : ui.lblBadAnswer)->text()};
+    if (ui.chkShowAnswer->Value() && !ui.lblAnswer->Caption().isEmpty()) {
+        judged << ui.lblAnswerLabel->text() + u' ' + ui.lblAnswer->Caption();
+    }
+    judged << QStringList{ui.Frame1->title(), ui.lblRigthAnswerNumber->text(),
+                          ui.Label5->text(),  ui.lblQuestionNumber->text(),
+                          ui.Label3->text(),  ui.lblRigthAnswerPercent->text(),
+                          ui.Label4->text()}
+                  .join(u' ');
+    Announce(judged.join(QStringView(Announcer::kJoin)));
+}
+
+void frmMain::Announce(const QString &message)
+{
+    Announcer::Announce(this, message);
 }
 
 void frmMain::mopAnswer_Change()

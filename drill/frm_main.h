@@ -9,8 +9,9 @@
 // the rate (ShowScore). With the timer switch on, 出題の開始 starts a timed run: every tick of
 // Timer1 judges the waiting question and asks the next. The counters live where the window shows
 // them: AskedCount in the tag of lblQuestionNumber, JudgedCount in its caption, RightCount in the
-// caption of lblRigthAnswerNumber, and CurrentRow in the tag of lblAminoAcid. Closing the window
-// ends the drill as unloading it would.
+// caption of lblRigthAnswerNumber, and CurrentRow in the tag of lblAminoAcid. Each question and
+// each judgement is also announced to assistive technology, so the drill can be used by ear.
+// Closing the window ends the drill as unloading it would.
 #pragma once
 
 #include <QWidget>
@@ -71,6 +72,9 @@ private:
     void ShowScore();
     // Shows a refusal in a modal box titled "Tavimor".
     void Refuse(std::string_view message);
+    // Has assistive technology speak what a sighted learner reads at once: the question when
+    // it is asked; the verdict, the right answer when shown, and the score when it is judged.
+    void Announce(const QString &message);
     // The drill state with the counters read back from the labels that hold them.
     tavimor::DrillState ReadState() const;
 

@@ -14,9 +14,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "acid_catalogue.h"
+#include "announcer.h"
 #include "boolean_box.h"
 #include "caption_frame.h"
 #include "caption_label.h"
@@ -637,6 +639,65 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsItsTimedRun)
     EXPECT_EQ(boxes.Boxes().size(), 1u);
     ASSERT_NE(frmTable::OpenTable(), nullptr);
     EXPECT_TRUE(frmTable::OpenTable()->isVisible());
+}
+
+// What a screen reader is told to speak at once, with the focus elsewhere: one announcement for
+// each question and each judgement (verdict, right answer when shown, score); a tick's judgement
+// and next question as one, in that order; nothing for a refused question but its box. The
+// announcer is a notification among the window's children, named by the message.
+TEST_F(MainWindowTest, QuestionsAndJudgementsAreAnnounced)
+{
+    tavimor::Announcer *announcer = tavimor::Announcer::For(&window);
+    QSignalSpy spy(announcer, &tavimor::Announcer::Announced);
+    const auto heard = [&spy] {
+        QCoreApplication::sendPostedEvents();
+        QStringList said;
+        for (const QList<QVariant> &announcement : spy) {
+            said << announcement.at(0).toString();
+        }
+        spy.clear();
+        return said;
+    };
+    Click(ui.mopQuestionType->Option(1));
+    Click(ui.cmdQuestion);
+    const int row = ShownRow();
+    EXPECT_EQ(heard(), QStringList{"問題 " + ui.lblAminoAcid->text()});
+    Click(WrongOptionFor(row));
+    Click(ui.cmdAnswer);
+    const QString rightAnswer = QString::fromStdString(catalogue.Text(2, row));
+    EXPECT_EQ(heard(), QStringList{"不正解。(正解) " + rightAnswer + "。正答率 0 / 1 = 0.0 %"});
+    QAccessibleInterface *notification = QAccessible::queryAccessibleInterface(announcer);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    EXPECT_EQ(notification->text(QAccessible::Name), announcer->Message());
+    EXPECT_EQ(notification->parent()->indexOfChild(notification),
+              notification->parent()->childCount() - 1);
+    EXPECT_EQ(notification->parent()->object(), &window);
+
+    Click(ui.chkShowAnswer->CheckBox());
+    Click(ui.cmdQuestion);
+    heard();
+    Click(OptionFor(ShownRow()));
+    Click(ui.cmdAnswer);
+    EXPECT_EQ(heard(), QStringList{"正解。正答率 1 / 2 = 50.0 %"});
+
+    Click(ui.mopQuestionType->Option(3));
+    Click(ui.cmdQuestion);
+    EXPECT_EQ(heard(), QStringList{"問題 構造式"});
+
+    Click(ui.mopQuestionType->Option(2));
+    Click(ui.cmdQuestion);
+    EXPECT_EQ(heard(), QStringList{});
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+
+    Click(ui.mopQuestionType->Option(0));
+    Click(ui.chkUseTimer->CheckBox());
+    Click(ui.txtTimeLimit->TextBox());
+    QTest::keyClicks(ui.txtTimeLimit->TextBox(), QStringLiteral("5"));
+    Click(ui.cmdStartQuestion);
+    heard();
+    Tick();
+    EXPECT_EQ(heard(),
+              QStringList{"不正解。正答率 0 / 1 = 0.0 %。問題 " + ui.lblAminoAcid->text()});
 }
 
 // Under a colour scheme whose button colour differs from the window's, labels, frames, options

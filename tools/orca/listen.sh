@@ -5,8 +5,8 @@
 #
 #   tools/orca/listen.sh [program] [scenario]
 #     program   the built program (build/release/tavimor unless given)
-#     scenario  drill (an ordinary keyboard drill, the default), timed (a timed run) or open
-#               (the window opening and its first Tabs)
+#     scenario  drill (an ordinary keyboard drill, the default), timed (a timed run), refuse
+#               (a question refused in a message box) or open (the window and its first Tabs)
 #
 # Needs the Debian packages orca, xvfb, xauth, xdotool, dbus, at-spi2-core and
 # speech-dispatcher.
@@ -43,20 +43,32 @@ case "$scenario" in
         key Tab; key Tab; key Tab
         ;;
     drill)
-        key alt+q                 # 出題
-        key Tab; key space        # an answer option, chosen
-        key alt+a                 # 解答の確定
-        key alt+q; key alt+a      # a second question, answered without a choice
+        key Tab Tab Tab Tab Tab Tab   # from the question forms to 出題
+        key space                     # ask
+        key Tab; key space            # the first answer option, chosen
+        key alt+a                     # 解答の確定: judged
+        key alt+q                     # the next question
+        key alt+a                     # answered without a choice
+        ;;
+    refuse)
+        key Down; key Down            # 問題の形式 名称, the answer form too
+        pause=3 key alt+q             # refused in a message box
+        key Return                    # the box closed
         ;;
     timed)
-        key alt+x 2>/dev/null || true
+        key Tab Tab; key space        # タイマー使用 on
+        key Tab; key 2                # a time limit of 2 seconds
+        pause=5 key alt+s             # 出題の開始; two ticks come while Orca listens
+        key alt+e                     # 出題の終了
         ;;
 esac
-if [ "$scenario" = timed ]; then
-    :
-fi
+# 終了 ends the program; what Orca does about that also writes out the rest of its log, which
+# it keeps in a buffer.
+pause=3 key alt+x
 kill "$app" 2>/dev/null || true
 sleep 1
+orca --quit >/dev/null 2>&1 || true  # a clean end writes out the whole log
+sleep 2
 kill "$orca_pid" 2>/dev/null || true
 pkill -f speech-dispatcher 2>/dev/null || true
 pkill -f sd_ 2>/dev/null || true
@@ -66,5 +78,5 @@ chmod +x "$work/session.sh"
 xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$work/session.sh" "$program" "$scenario" "$work" \
     >/dev/null 2>&1 || true
 [ -n "${KEEP:-}" ] && echo "log: $work/orca.log" >&2
-grep -a "SPEECH OUTPUT" "$work/orca.log" | sed -e "s/^.*SPEECH OUTPUT: //" -e "s/^'\(.*\)'.*$/\1/" ||
+grep -a "SPEECH OUTPUT" "$work/orca.log" | sed -e "s/^.*SPEECH OUTPUT: '//" -e "s/' *{'established.*$//" ||
     echo "(Orca said nothing)"
