@@ -1,10 +1,12 @@
 #include "num_input_box.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <limits>
 
 #include "clipboard.h"
 #include "control_host.h"
@@ -72,7 +74,9 @@ NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
     txtInput->setDragEnabled(false);
     txtInput->installEventFilter(this);
     setFocusProxy(txtInput);
-    ApplyMaxLength();
+    // MaxLength limits only what the learner types or pastes (FitMaxLength); the widget's own
+    // limit, which would also cut the program's writes, is set beyond any text.
+    txtInput->setMaxLength(std::numeric_limits<int>::max());
     ApplyIMEMode();
     connect(txtInput, &QLineEdit::textChanged, this, [this] {
         ApplyMustEnterColor();
@@ -111,10 +115,14 @@ void NumInputBoxR::ApplyMustEnterColor()
     Refresh();
 }
 
-void NumInputBoxR::ApplyMaxLength()
+QString NumInputBoxR::FitMaxLength(const QString &inserted) const
 {
-    // The box has no limit at 0; the widget's own largest limit stands for none.
-    txtInput->setMaxLength(m_maxLength > 0 ? std::min(m_maxLength, qint32{32767}) : 32767);
+    // What the learner types or pastes replaces the selection; MaxLength 0 sets no limit.
+    if (m_maxLength <= 0) {
+        return inserted;
+    }
+    const qsizetype kept = txtInput->text().size() - txtInput->selectedText().size();
+    return inserted.left(std::max<qsizetype>(m_maxLength - kept, 0));
 }
 
 void NumInputBoxR::ApplyIMEMode()
@@ -165,7 +173,7 @@ void NumInputBoxR::CutSelection()
 
 void NumInputBoxR::PasteFromClipboard()
 {
-    txtInput->insert(ClipboardText());
+    txtInput->insert(FitMaxLength(ClipboardText()));
 }
 
 void NumInputBoxR::ShowEditMenu(QPoint position)
@@ -412,7 +420,6 @@ void NumInputBoxR::setMaxLength(qint16 length)
         throw NumberedError(380, {}, "Invalid property value");
     }
     m_maxLength = length;
-    ApplyMaxLength();
     Notify("MaxLength");
 }
 
@@ -531,7 +538,6 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
     m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), 3);
     setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
     m_maxLength = bag.ReadInt32(QStringLiteral("MaxLength"), 0);
-    ApplyMaxLength();
 
     m_DefaultValue = bag.ReadString(QStringLiteral("DefaultValue"), QString());
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
@@ -606,14 +612,20 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
                 break;
         }
     }
+    const short pressed = keyCode;
     emit KeyDown(keyCode, shift);
-    if (clipboardChord) {
-        return true;  // done by the control; the box must not do it a second time
+    if (keyCode == 0 && pressed != 0 && !clipboardChord) {
+        return true;  // discarded by the host
     }
 
     short keyAscii = KeyAsciiOf(event);
-    if (keyAscii == 0 || m_Mode == kModeFreeText) {
-        return false;
+    if (m_Mode == kModeFreeText || keyAscii == 0) {
+        // Unfiltered: the box inserts the key's text, within MaxLength. A chord's work is done.
+        if (clipboardChord) {
+            return true;
+        }
+        const QString text = event->text();
+        return !text.isEmpty() && text.at(0).isPrint() && FitMaxLength(text) != text;
     }
     const short typed = keyAscii;
     const QString text = txtInput->text();
@@ -623,14 +635,20 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
         std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()), caret,
         m_Mode);
     emit KeyPress(keyAscii);
-    if (keyAscii == 0) {
-        return true;
+    if (keyAscii == 0 || (clipboardChord && keyAscii == typed)) {
+        return true;  // refused, or a chord whose work is done
     }
-    if (keyAscii != typed) {
-        txtInput->insert(QString(QChar(static_cast<char16_t>(keyAscii))));
-        return true;
+    if (keyAscii == 8) {
+        if (typed != 8) {
+            txtInput->backspace();
+            return true;
+        }
+        return false;
     }
-    return false;
+    // The control inserts the character itself: the box would not for every modifier that
+    // made it, and it may be the host's replacement.
+    txtInput->insert(FitMaxLength(QString(QChar(static_cast<char16_t>(keyAscii)))));
+    return true;
 }
 
 bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
@@ -684,6 +702,14 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonDblClick:
             emit DblClick();
             return false;
+        case QEvent::InputMethod: {
+            auto *input = static_cast<QInputMethodEvent *>(event);
+            if (!input->commitString().isEmpty()) {
+                input->setCommitString(FitMaxLength(input->commitString()),
+                                       input->replacementStart(), input->replacementLength());
+            }
+            return false;
+        }
         default:
             return false;
     }

@@ -2,6 +2,12 @@
 // integer, signed or not, or free text), validates and rewrites its text in canonical form when
 // the focus leaves it or the host asks, converts its text to the numeric types with errors
 // numbered from ErrBase, and paints an empty box in MustEnterColor while MustEnter is set.
+// MaxLength (0 for none) limits what the user types, pastes or composes, never the text the
+// program writes: Text, Value, SelText and DefaultValue are taken whole, whatever their length
+// (the box sets no limit of its own). Every character the user's keys would insert, whatever
+// modifiers produced it (AltGr comes as Ctrl+Alt), passes the keystroke filter and raises
+// KeyPress; a host that sets KeyAscii to 8 gets a backspace, one that sets KeyCode to 0 in
+// KeyDown discards the key.
 // The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; the box's edit menu
 // (切り取り, コピー, 貼り付け, 削除, すべて選択) does the same work, and dropping text on the
 // box is turned off.
@@ -154,7 +160,8 @@ private:
     void CutSelection();
     void PasteFromClipboard();
     void ShowEditMenu(QPoint position);
-    void ApplyMaxLength();
+    // The part of `inserted` that fits within MaxLength in place of the selection.
+    QString FitMaxLength(const QString &inserted) const;
     void ApplyIMEMode();
     [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,
                                            short overflowMessage);

@@ -610,7 +610,9 @@ TEST_F(MainWindowTest, AssistiveTechnologyReadsTrueRoles)
 TEST_F(MainWindowTest, QuestionBoxKeepsItsBorderWhenJudged)
 {
     Click(ui.cmdQuestion);
+    EXPECT_EQ(tavimor::ForeColorOf(ui.lblAminoAcid, 0), tavimor::kSysWindowText);
     Click(ui.cmdAnswer);
+    EXPECT_EQ(tavimor::ForeColorOf(ui.lblAminoAcid, 0), tavimor::kSysButtonFace);
     const QImage box = ui.lblAminoAcid->grab().toImage();
     const QRgb border = tavimor::ToQColor(tavimor::kSysWindowText).rgb();
     for (const QPoint &p : {QPoint(0, 0), QPoint(box.width() - 1, box.height() / 2),

@@ -35,4 +35,17 @@ QStringList Saved(const Control &control)
     return lines;
 }
 
+// The keys a control writes into a fresh property set, in the order written.
+template <typename Control>
+QStringList WrittenKeys(const Control &control)
+{
+    PropertyBag bag;
+    control.WriteProperties(bag);
+    QStringList keys;
+    for (const auto &entry : bag.Entries()) {
+        keys << entry.key;
+    }
+    return keys;
+}
+
 }  // namespace tavimor::testing

@@ -20,6 +20,8 @@ public:
     void setEnabled(bool enabled);
     // True while a tick is due: enabled with an interval above 0.
     bool IsRunning() const { return m_timer.isActive(); }
+    // Milliseconds until the next tick; -1 while none is due.
+    int RemainingTime() const { return m_timer.remainingTime(); }
 
 signals:
     void Timer();

@@ -91,7 +91,12 @@ short KeyCodeOf(const QKeyEvent *event)
 short KeyAsciiOf(const QKeyEvent *event)
 {
     const int key = event->key();
-    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+    const QString text = event->text();
+    // Ctrl+Alt is how AltGr arrives on many layouts: a printable character it makes is typed.
+    const bool control = (event->modifiers() & Qt::ControlModifier) &&
+                         !((event->modifiers() & Qt::AltModifier) && !text.isEmpty() &&
+                           text.at(0).unicode() >= 0x20 && text.at(0).unicode() != 0x7F);
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return static_cast<short>(key - Qt::Key_A + 1);
     }
     switch (key) {
@@ -105,8 +110,7 @@ short KeyAsciiOf(const QKeyEvent *event)
         default:
             break;
     }
-    const QString text = event->text();
-    if (text.isEmpty() || event->modifiers() & Qt::ControlModifier) {
+    if (text.isEmpty() || control) {
         return 0;
     }
     const char16_t unit = text.at(0).unicode();

@@ -154,6 +154,24 @@ TEST_F(BooleanBoxTest, AllDefaultSaveStoresOnlyTheFont)
     EXPECT_TRUE(Saved(box).front().startsWith(QStringLiteral("Font=")));
 }
 
+// A control whose every setting differs from its default writes every key, in its fixed order.
+TEST_F(BooleanBoxTest, WritesEveryKeyInItsOrder)
+{
+    BooleanBox box(&running);
+    box.ReadProperties(PropertyBag{{"SectionName", QStringLiteral("s")},
+                                   {"KeyName", QStringLiteral("k")},
+                                   {"DefaultValue", true},
+                                   {"AlwaysFalseWhenNotEnabled", true},
+                                   {"ForeColor", qint32{0x10}},
+                                   {"Font", QFont(QStringLiteral("Serif"), 15)},
+                                   {"Enabled", false},
+                                   {"Caption", QStringLiteral("c")},
+                                   {"BackColor", qint32{0x20}}});
+    EXPECT_EQ(tavimor::testing::WrittenKeys(box),
+              (QStringList{"BackColor", "Caption", "Enabled", "Font", "ForeColor",
+                           "AlwaysFalseWhenNotEnabled", "DefaultValue", "KeyName", "SectionName"}));
+}
+
 TEST_F(BooleanBoxTest, MainWindowSetsReadSaveAndReadAgain)
 {
     for (const PropertyBag &set :

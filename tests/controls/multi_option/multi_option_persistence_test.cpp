@@ -92,6 +92,44 @@ TEST_F(MultiOptionPersistenceTest, SavedSetsReadBackToTheSameControl)
     }
 }
 
+// A control whose every setting differs from its default writes every key, in its fixed order.
+TEST_F(MultiOptionPersistenceTest, WritesEveryKeyInItsOrder)
+{
+    const QFont font(QStringLiteral("Serif"), 15);
+    MultiOption control(&host);
+    control.ReadProperties(PropertyBag{
+        {"VartSpace", qint32{7}},
+        {"SectionName", QStringLiteral("s")},
+        {"KeyName", QStringLiteral("k")},
+        {"OptionWidth", qint32{1310}},
+        {"OptionTop", qint32{250}},
+        {"OptionNumPerLine", qint16{1}},
+        {"OptionNum", qint16{2}},
+        {"OptionHeight", qint32{260}},
+        {"OptionCaptions", QStringLiteral("a|b")},
+        {"HoriSpace", qint32{5}},
+        {"DefaultValue", qint16{1}},
+        {"CaptionFont", font},
+        {"BorderStyle", qint16{0}},
+        {"OptionLeft", qint32{130}},
+        {"OptionFont", font},
+        {"OptionBackColor", qint32{0x20}},
+        {"OptionForeColor", qint32{0x10}},
+        {"Enabled", false},
+        {"CaptionColor", qint32{0x445566}},
+        {"Caption", QStringLiteral("c")},
+        {"BackColor", qint32{0x112233}},
+        {"BackStyle", qint16{0}},
+    });
+    EXPECT_EQ(tavimor::testing::WrittenKeys(control),
+              (QStringList{"BackStyle",        "BackColor",       "Caption",         "CaptionColor",
+                           "Enabled",          "OptionForeColor", "OptionBackColor", "OptionFont",
+                           "OptionLeft",       "BorderStyle",     "CaptionFont",     "DefaultValue",
+                           "HoriSpace",        "OptionCaptions",  "OptionHeight",    "OptionNum",
+                           "OptionNumPerLine", "OptionTop",       "OptionWidth",     "KeyName",
+                           "SectionName",      "VartSpace"}));
+}
+
 TEST_F(MultiOptionPersistenceTest, ChangedPlacesAndLooksSurviveASave)
 {
     MultiOption first(&host);

@@ -63,6 +63,8 @@ TEST_F(MultiOptionTest, CaptionsSplitAtBarsWithoutEmptyPieces)
     }
 }
 
+// Columns step by width plus HoriSpace; a new row starts at the first column, a row below by
+// twice the height plus VartSpace.
 TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch)
 {
     MultiOption control(&running);
@@ -70,22 +72,24 @@ TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch)
     control.setOptionTop(240);
     control.setOptionWidth(1600);
     control.setOptionHeight(300);
+    control.setHoriSpace(30);
+    control.setVartSpace(60);
     control.setOptionNumPerLine(4);
     control.setOptionNum(22);
     ASSERT_EQ(control.OptionCount(), 22);
     for (int i = 0; i < 22; ++i) {
         SCOPED_TRACE(i);
         const auto place = control.OptionPlace(i);
-        EXPECT_EQ(place.Left, 200.0f + 1600.0f * static_cast<float>(i % 4));
-        EXPECT_EQ(place.Top, 240.0f + 600.0f * static_cast<float>(i / 4));
+        EXPECT_EQ(place.Left, 200.0f + 1630.0f * static_cast<float>(i % 4));
+        EXPECT_EQ(place.Top, 240.0f + 660.0f * static_cast<float>(i / 4));
         EXPECT_EQ(place.Width, 1600.0f);
         EXPECT_EQ(place.Height, 300.0f);
         EXPECT_EQ(control.Option(i)->geometry(),
-                  QRect(qRound((200 + 1600 * (i % 4)) / 15.0), (240 + 600 * (i / 4)) / 15,
+                  QRect(qRound((200 + 1630 * (i % 4)) / 15.0), (240 + 660 * (i / 4)) / 15,
                         qRound(1600 / 15.0), 20));
     }
-    EXPECT_EQ(control.OptionPlace(20).Top, 3240.0f);
-    EXPECT_EQ(control.OptionPlace(21).Left, 1800.0f);
+    EXPECT_EQ(control.OptionPlace(20).Top, 3540.0f);
+    EXPECT_EQ(control.OptionPlace(21).Left, 1830.0f);
 }
 
 TEST_F(MultiOptionTest, OnePerLineAndSingleRowLayouts)

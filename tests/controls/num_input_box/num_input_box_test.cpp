@@ -96,6 +96,8 @@ TEST_F(NumInputBoxTest, SelectionDoesNotSoftenTheRules)
     EXPECT_EQ(box.Text(), QStringLiteral("1.5"));
 }
 
+// The host sees every character the keys would insert, refused ones as 0, and may discard or
+// change it: 0 discards, 8 is a backspace. A key code set to 0 in KeyDown discards the key.
 TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted)
 {
     box.setMode(3);
@@ -104,19 +106,35 @@ TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted)
         seen << keyAscii;
         if (keyAscii == '7') {
             keyAscii = 0;
+        } else if (keyAscii == '9') {
+            keyAscii = 8;
         }
     });
-    QTest::keyClicks(box.TextBox(), QStringLiteral("a17"));
-    EXPECT_EQ(seen, (QList<short>{0, '1', '7'}));
+    QObject::connect(&box, &NumInputBoxR::KeyDown, &box, [](short &keyCode, short &) {
+        if (keyCode == '5') {
+            keyCode = 0;
+        }
+    });
+    QTest::keyClicks(box.TextBox(), QStringLiteral("a17259"));
+    EXPECT_EQ(seen, (QList<short>{0, '1', '7', '2', '9'}));
     EXPECT_EQ(box.Text(), QStringLiteral("1"));
+    // AltGr arrives as Ctrl+Alt: its characters meet the filter too.
+    for (char c : {'@', '{'}) {
+        QTest::keyClick(box.TextBox(), c, Qt::ControlModifier | Qt::AltModifier);
+    }
+    EXPECT_EQ(box.Text(), QStringLiteral("1"));
+    EXPECT_EQ(seen.mid(5), (QList<short>{0, 0}));
 }
 
 TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
 {
     box.setMode(3);
+    QSignalSpy presses(&box, &NumInputBoxR::KeyPress);
     tavimor::SetClipboardText(QStringLiteral("-7.5"));
     QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box.Text(), QStringLiteral("-7.5"));  // pasted unfiltered, once
+    ASSERT_EQ(presses.count(), 1);  // and the host sees the chord's character refused
+    EXPECT_EQ(presses.at(0).at(0).value<short>(), 0);
 
     box.TextBox()->setSelection(1, 2);
     QTest::keyClick(box.TextBox(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -134,6 +152,18 @@ TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
     QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box.Text(), QString());
     EXPECT_FALSE(box.TextBox()->acceptDrops());
+    EXPECT_EQ(presses.count(), 5);
+
+    // What is pasted or typed stops at MaxLength; what the program writes does not.
+    box.setMaxLength(3);
+    tavimor::SetClipboardText(QStringLiteral("12345"));
+    QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box.TextBox(), Qt::Key_6);
+    EXPECT_EQ(box.Text(), QStringLiteral("123"));
+    box.setText(QStringLiteral("123456"));
+    EXPECT_EQ(box.Text(), QStringLiteral("123456"));
+    box.setMaxLength(0);
+    box.Cls();
 
     // The context menu's Paste pastes like Ctrl+V.
     tavimor::SetClipboardText(QStringLiteral("12"));
@@ -182,6 +212,8 @@ TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses)
         {0, true, 1, 10, 0, "10.0001", false, "10.0001", 1},
         {0, true, 10, 20, 0, "5e", false, "5e0", 1},
         {0, false, 0, 0, 4, "1e5", false, "1e5", 1},
+        {0, false, 0, 0, 4, "123456", false, "123456", 1},
+        {0, true, 10, 20, 2, "5e", false, "5e0", 1},
         {1, false, 0, 0, 0, "-7.5", true, "-7.5", 0},
         {4, false, 0, 0, 0, "abc", true, "abc", 0},
         {0, false, 0, 0, 0, "1e-400", true, "0", 0},
@@ -271,6 +303,9 @@ TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors)
     EXPECT_EQ(box.ValLng(), 4);
     EXPECT_EQ(box.ValInt(), 4);
     EXPECT_FLOAT_EQ(box.ValSng(), 3.5f);
+    box.setText(QStringLiteral("3.4999999"));  // 3.5 in single precision, which ValInt reads
+    EXPECT_EQ(box.ValInt(), 4);
+    EXPECT_EQ(box.ValLng(), 3);
     box.setText(QString());
     EXPECT_EQ(box.ValLng(), 0);
     EXPECT_EQ(box.ValDbl(), 0.0);
@@ -355,6 +390,11 @@ TEST_F(NumInputBoxTest, MustEnterPaintsTheEmptyBox)
     NumInputBoxR later(&running);
     later.setMustEnter(true);  // no colour change until the text changes
     EXPECT_EQ(later.BackColor(), 0x80000005u);
+
+    ControlHost designing(ControlHost::Mode::Designing);
+    NumInputBoxR designed(&designing);  // loading colours an empty box only while running
+    designed.ReadProperties(PropertyBag{{QStringLiteral("mustenter"), true}});
+    EXPECT_EQ(designed.BackColor(), 0x80000005u);
 }
 
 TEST_F(NumInputBoxTest, StoreRestoreAndTheChangePath)
@@ -396,6 +436,76 @@ TEST_F(NumInputBoxTest, TimeLimitSetReadsSavesAndReadsAgain)
     EXPECT_EQ(saved.Entries().size(), 4u);  // BackColor, Enabled, Font, Mode
 }
 
+// A control whose every setting differs from its default writes every key, in its fixed order.
+TEST_F(NumInputBoxTest, WritesEveryKeyInItsOrder)
+{
+    NumInputBoxR loaded(&running);
+    loaded.ReadProperties(PropertyBag{{"ErrBase", qint32{1000}},
+                                      {"ValidateAtLostFocus", false},
+                                      {"UpperLimit", 9.0},
+                                      {"SectionName", QStringLiteral("s")},
+                                      {"MustEnterColor", qint32{0x10}},
+                                      {"MustEnter", true},
+                                      {"Mode", qint32{3}},
+                                      {"LowerLimit", 1.0},
+                                      {"LimitCheck", true},
+                                      {"KeyName", QStringLiteral("k")},
+                                      {"DefaultValue", QStringLiteral("5")},
+                                      {"MaxLength", qint32{4}},
+                                      {"IMEMode", qint16{1}},
+                                      {"ForeColor", qint32{0x20}},
+                                      {"Font", QFont(QStringLiteral("Serif"), 15)},
+                                      {"Enabled", false},
+                                      {"BackColor", qint32{0x30}}});
+    EXPECT_EQ(tavimor::testing::WrittenKeys(loaded),
+              (QStringList{"BackColor", "Enabled", "Font", "ForeColor", "IMEMode", "MaxLength",
+                           "DefaultValue", "KeyName", "LimitCheck", "LowerLimit", "Mode",
+                           "MustEnter", "MustEnterColor", "SectionName", "UpperLimit",
+                           "ValidateAtLostFocus", "ErrBase"}));
+}
+
+// Every property write tells the host, once, naming the property.
+TEST_F(NumInputBoxTest, EveryWriteNotifiesTheHostByName)
+{
+    ControlHost designing(ControlHost::Mode::Designing);
+    NumInputBoxR fresh(&designing);
+    fresh.setText(QStringLiteral("123"));
+    const struct {
+        const char *property;
+        QVariant value;
+    } writes[] = {
+        {"BackColor", quint32{0x10}},
+        {"Enabled", false},
+        {"ErrBase", qint32{7}},
+        {"Font", QFont(QStringLiteral("Serif"), 15)},
+        {"ForeColor", quint32{0x20}},
+        {"IMEMode", qint32{1}},
+        {"KeyName", QStringLiteral("k")},
+        {"LimitCheck", true},
+        {"UpperLimit", 9.0},
+        {"LowerLimit", 1.0},
+        {"MaxLength", qint16{4}},
+        {"Mode", qint32{3}},
+
+        {"MustEnterColor", quint32{0x30}},
+        {"SectionName", QStringLiteral("s")},
+        {"SelStart", qint32{1}},
+        {"SelLength", qint32{1}},
+        {"SelText", QStringLiteral("4")},
+        {"Text", QStringLiteral("12")},
+        {"ValidateAtLostFocus", false},
+        {"Value", QStringLiteral("13")},
+        {"MustEnter", true},  // last: a text change then also notifies BackColor
+    };
+    for (const auto &write : writes) {
+        SCOPED_TRACE(write.property);
+        QSignalSpy notices(&designing, &ControlHost::PropertyChanged);
+        ASSERT_TRUE(fresh.setProperty(write.property, write.value));
+        ASSERT_EQ(notices.count(), 1);
+        EXPECT_EQ(notices.at(0).at(1).toString(), QString::fromLatin1(write.property));
+    }
+}
+
 TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack)
 {
     QWidget window;
@@ -423,8 +533,8 @@ TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack)
 TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox)
 {
     box.setMode(0);
-    box.TextBox()->setMaxLength(40000);
-    box.setText(QString(40000, QLatin1Char('9')));
+    box.setText(QString(40000, QLatin1Char('9')));  // MaxLength 0: nothing is cut
+    EXPECT_EQ(box.Text().size(), 40000);
     box.setSelStart(39999);
     QTest::keyClick(box.TextBox(), Qt::Key_E);
     QTest::keyClick(box.TextBox(), Qt::Key_Minus);

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QSignalSpy>
+#include <QTest>
 #include <limits>
 
 #include "colours.h"
 #include "control_host.h"
+#include "drill_timer.h"
 #include "input_codes.h"
 #include "message_table.h"
 #include "numbered_error.h"
@@ -87,6 +90,8 @@ TEST(InputCodes, KeysBecomeVirtualKeysAndCharacterCodes)
         {Qt::Key_Escape, Qt::NoModifier, QString(), 27, 27},
         {Qt::Key_Left, Qt::NoModifier, QString(), 37, 0},
         {Qt::Key_Delete, Qt::NoModifier, QString(), 46, 0},
+        {Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("@"), 81, 64},  // AltGr
+        {Qt::Key_C, Qt::ControlModifier | Qt::AltModifier, QString(), 67, 3},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.key);
@@ -96,6 +101,26 @@ TEST(InputCodes, KeysBecomeVirtualKeysAndCharacterCodes)
     }
     EXPECT_EQ(ShiftCode(Qt::ShiftModifier | Qt::AltModifier), 5);
     EXPECT_EQ(MouseButtonCode(Qt::LeftButton | Qt::MiddleButton), 5);
+}
+
+// An interval of 0 never ticks; disabling and enabling starts a whole interval again.
+TEST(DrillTimer, ZeroNeverTicksAndARestartWaitsAFullInterval)
+{
+    DrillTimer timer;
+    QSignalSpy ticks(&timer, &DrillTimer::Timer);
+    timer.setInterval(0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(timer.IsRunning());
+    EXPECT_EQ(ticks.count(), 0);
+
+    timer.setInterval(1000);
+    QTest::qWait(200);
+    EXPECT_LT(timer.RemainingTime(), 900);
+    timer.setEnabled(false);
+    EXPECT_FALSE(timer.IsRunning());
+    timer.setEnabled(true);
+    EXPECT_GT(timer.RemainingTime(), 900);
+    EXPECT_EQ(ticks.count(), 0);
 }
 
 }  // namespace
