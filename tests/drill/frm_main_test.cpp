@@ -619,6 +619,8 @@ TEST_F(MainWindowTest, QuestionBoxKeepsItsBorderWhenJudged)
                             QPoint(box.width() / 2, box.height() - 1)}) {
         EXPECT_EQ(box.pixel(p), border) << p.x() << "," << p.y();
     }
+    Click(ui.cmdQuestion);  // asked anew: the text in the window-text colour again
+    EXPECT_EQ(tavimor::ForeColorOf(ui.lblAminoAcid, 0), tavimor::kSysWindowText);
 }
 
 // Closing the main window from its title bar during a timed run ends the run: a run with equal
