@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "program_resources.h"
+
 namespace tavimor::frm_main_design {
 namespace {
 
@@ -20,7 +22,7 @@ QString Key(const char *key)
 
 QFont WindowFont()
 {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(DesignedFontFamily());
     font.setPointSize(9);
     font.setWeight(QFont::Normal);
     return font;

@@ -9,7 +9,8 @@
 
 namespace tavimor::frm_main_design {
 
-// The window's font, also stored for every instance: "ＭＳ Ｐゴシック", 9 points, regular.
+// The window's font, also stored for every instance: "ＭＳ Ｐゴシック", 9 points, regular (asked
+// for as DesignedFontFamily() names it).
 QFont WindowFont();
 
 PropertyBag mopQuestionType();

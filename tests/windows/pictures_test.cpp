@@ -160,9 +160,20 @@ TEST(ProgramIcon, IsTheSixteenColourPeptideBond)
     for (int i = 0; i < 64; ++i) {
         EXPECT_EQ(ico[22 + 40 + 64 + 128 + i], 0) << "opaque";
     }
-    // In the task bar at any scale: every drawn size, none scaled by Qt.
-    EXPECT_EQ(ProgramIcon().availableSizes(),
+    // In the task bar at any scale: every size of the desktop's icon files, pixel for pixel.
+    const QIcon icon = ProgramIcon();
+    EXPECT_EQ(icon.availableSizes(),
               (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    for (const QSize &size : icon.availableSizes()) {
+        const QImage file(
+            QStringLiteral(TAVIMOR_SOURCE_DIR
+                           "/resources/icons/hicolor/%1x%1/apps/org.tavimor.Tavimor.png")
+                .arg(size.width()));
+        ASSERT_FALSE(file.isNull()) << size.width();
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_RGB32),
+                  file.convertToFormat(QImage::Format_RGB32))
+            << size.width();
+    }
 }
 
 TEST(TableWindow, OpensOnceAtItsDesignedSize)

@@ -4,10 +4,16 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIconEngine>
+#include <QPainter>
 #include <QtEndian>
+#include <algorithm>
+#include <map>
 
 namespace tavimor {
 namespace {
+
+QString g_designedFontFamily = QString::fromUtf8(kDesignedFontFamily);
 
 QByteArray ReadResource(const QString &path)
 {
@@ -103,13 +109,73 @@ QPixmap TablePicture(qreal devicePixelRatio)
     return ScaledVariant(QStringLiteral(":/table@%1x.png").arg(scale), scale);
 }
 
+namespace {
+
+// The program's icon at every desktop size, each pixel of its 16-pixel drawing a square block
+// (as the PNG sizes in resources/icons/ are drawn), made when a size is first asked for: a
+// window system that asks for every size costs no image decoding beyond the smallest.
+class BlockIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const QList<QSize> sizes = availableSizes(QIcon::Normal, QIcon::Off);
+        QSize drawn = sizes.back();
+        for (const QSize &candidate : sizes) {
+            if (candidate.width() >= size.width() && candidate.height() >= size.height()) {
+                drawn = candidate;
+                break;
+            }
+        }
+        QImage &image = m_drawn[drawn.width()];
+        if (image.isNull()) {
+            if (m_source.isNull()) {
+                // Opaque everywhere: without an alpha channel the window system takes it as is.
+                m_source =
+                    QImage(QStringLiteral(":/icons/16.png")).convertToFormat(QImage::Format_RGB32);
+            }
+            image = Enlarged(m_source, drawn.width() / m_source.width());
+        }
+        return QPixmap::fromImage(image);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+    QIconEngine *clone() const override { return new BlockIconEngine(*this); }
+    QString key() const override { return QStringLiteral("tavimor-block-icon"); }
+
+private:
+    // Each pixel of `source` as a `factor` x `factor` block.
+    static QImage Enlarged(const QImage &source, int factor)
+    {
+        QImage image(source.size() * factor, source.format());
+        for (int y = 0; y < source.height(); ++y) {
+            const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+            auto *first = reinterpret_cast<QRgb *>(image.scanLine(y * factor));
+            for (int x = 0; x < source.width(); ++x) {
+                std::fill_n(first + x * factor, factor, from[x]);
+            }
+            for (int copy = 1; copy < factor; ++copy) {
+                std::copy_n(first, image.width(),
+                            reinterpret_cast<QRgb *>(image.scanLine(y * factor + copy)));
+            }
+        }
+        return image;
+    }
+
+    QImage m_source;
+    std::map<int, QImage> m_drawn;
+};
+
+}  // namespace
+
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
+    return QIcon(new BlockIconEngine);
 }
 
 bool InstallProgramFonts()
@@ -118,11 +184,19 @@ bool InstallProgramFonts()
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Regular.ttf"));
     const int bold =
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Bold.ttf"));
-    const QString designed = QStringLiteral("ＭＳ Ｐゴシック");
+    const QString designed = QString::fromUtf8(kDesignedFontFamily);
     if (!QFontDatabase::families().contains(designed)) {
         QFont::insertSubstitution(designed, QString::fromLatin1(kEmbeddedFontFamily));
+        if (regular >= 0 && bold >= 0) {
+            g_designedFontFamily = QString::fromLatin1(kEmbeddedFontFamily);
+        }
     }
     return regular >= 0 && bold >= 0;
+}
+
+QString DesignedFontFamily()
+{
+    return g_designedFontFamily;
 }
 
 }  // namespace tavimor

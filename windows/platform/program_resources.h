@@ -33,11 +33,17 @@ QIcon ProgramIcon();
 // palette, uncompressed); a null image when the data is not one.
 QImage DecodeDib(const QByteArray &data);
 
-// The family of the embedded font.
+// The family of the embedded font, and the family the windows are designed in.
 inline constexpr const char *kEmbeddedFontFamily = "Tavimor Sans JP";
+inline constexpr const char *kDesignedFontFamily = "ＭＳ Ｐゴシック";
 // Registers the embedded fonts (regular and bold) and lets them stand in for the designed
 // "ＭＳ Ｐゴシック" where the system has no font of that name. Returns false when the embedded
 // fonts could not be registered.
 bool InstallProgramFonts();
+// The family to ask for where the designs name "ＭＳ Ｐゴシック": that family where the system
+// has it (or before the embedded fonts are installed), else the embedded family by its own
+// name, so that Qt does not search the system's fonts for the absent one at every font it
+// resolves. Both ways the text is drawn in the same font.
+QString DesignedFontFamily();
 
 }  // namespace tavimor
