@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QtEndian>
 #include <algorithm>
-#include <map>
 
 namespace tavimor {
 namespace {
@@ -130,16 +129,12 @@ public:
                 break;
             }
         }
-        QImage &image = m_drawn[drawn.width()];
-        if (image.isNull()) {
-            if (m_source.isNull()) {
-                // Opaque everywhere: without an alpha channel the window system takes it as is.
-                m_source =
-                    QImage(QStringLiteral(":/icons/16.png")).convertToFormat(QImage::Format_RGB32);
-            }
-            image = Enlarged(m_source, drawn.width() / m_source.width());
+        if (m_source.isNull()) {
+            // Opaque everywhere: without an alpha channel the window system takes it as is.
+            m_source =
+                QImage(QStringLiteral(":/icons/16.png")).convertToFormat(QImage::Format_RGB32);
         }
-        return QPixmap::fromImage(image);
+        return QPixmap::fromImage(Enlarged(m_source, drawn.width() / m_source.width()));
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
@@ -168,7 +163,6 @@ private:
     }
 
     QImage m_source;
-    std::map<int, QImage> m_drawn;
 };
 
 }  // namespace
