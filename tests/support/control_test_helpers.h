@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "numbered_error.h"
 #include "property_bag.h"
@@ -21,28 +22,32 @@ inline std::int32_t ErrorNumber(const std::function<void()> &action)
     return 0;
 }
 
-// Everything a control writes into a fresh property set, as "key=value" lines, to compare two
-// controls.
+// The entries a control writes into a fresh property set, in the order written.
 template <typename Control>
-QStringList Saved(const Control &control)
+std::vector<PropertyBag::Entry> Written(const Control &control)
 {
     PropertyBag bag;
     control.WriteProperties(bag);
+    return bag.Entries();
+}
+
+// Everything a control writes, as "key=value" lines, to compare two controls.
+template <typename Control>
+QStringList Saved(const Control &control)
+{
     QStringList lines;
-    for (const auto &entry : bag.Entries()) {
+    for (const auto &entry : Written(control)) {
         lines << entry.key + QLatin1Char('=') + entry.value.toString();
     }
     return lines;
 }
 
-// The keys a control writes into a fresh property set, in the order written.
+// The keys a control writes, in the order written.
 template <typename Control>
 QStringList WrittenKeys(const Control &control)
 {
-    PropertyBag bag;
-    control.WriteProperties(bag);
     QStringList keys;
-    for (const auto &entry : bag.Entries()) {
+    for (const auto &entry : Written(control)) {
         keys << entry.key;
     }
     return keys;

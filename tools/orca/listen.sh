@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Hears the program as a blind learner does: runs Debian's screen reader Orca headless (Xvfb,
-# a D-Bus session of its own, AT-SPI) over the program driven by the keyboard alone, and prints
+# a D-Bus bus of its own, AT-SPI) over the program driven by the keyboard alone, and prints
 # what Orca speaks (its SPEECH OUTPUT lines). Not part of the test suite.
 #
 #   tools/orca/listen.sh [program] [scenario]
@@ -18,7 +18,7 @@ scenario=${2:-drill}
 work=$(mktemp -d)
 trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 
-cat > "$work/session.sh" <<'SESSION'
+cat > "$work/inside.sh" <<'INSIDE'
 #!/usr/bin/env bash
 set -u
 program=$1; scenario=$2; work=$3
@@ -72,10 +72,10 @@ sleep 2
 kill "$orca_pid" 2>/dev/null || true
 pkill -f speech-dispatcher 2>/dev/null || true
 pkill -f sd_ 2>/dev/null || true
-SESSION
-chmod +x "$work/session.sh"
+INSIDE
+chmod +x "$work/inside.sh"
 
-xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$work/session.sh" "$program" "$scenario" "$work" \
+xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$work/inside.sh" "$program" "$scenario" "$work" \
     >/dev/null 2>&1 || true
 [ -n "${KEEP:-}" ] && echo "log: $work/orca.log" >&2
 grep -a "SPEECH OUTPUT" "$work/orca.log" | sed -e "s/^.*SPEECH OUTPUT: '//" -e "s/' *{'established.*$//" ||
