@@ -1,11 +1,14 @@
-// The windows on a display at scale 2 (this executable sets QT_SCALE_FACTOR=2 before its
-// application starts): pictures drawn for the scale, at their designed logical size.
+// The windows on a display at a scale above 1: pictures drawn for the scale at their designed
+// logical size, and frames whose borders stay whole. The executable sets QT_SCALE_FACTOR before
+// its application starts, to 2 or to the scale given as --scale=S (ctest runs it at 2 and 1.5).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cstdlib>
+#include <cstring>
 
 #include "frm_main.h"
 #include "frm_table.h"
@@ -22,8 +25,13 @@ public:
     float NextSingle() override { return 0.0f; }
 };
 
+double g_scale = 2;
+
 TEST(HighDpi, PicturesAreDrawnForTheScaleAtTheirDesignedSize)
 {
+    if (g_scale != 2) {
+        GTEST_SKIP() << "pictures are checked at scale 2";
+    }
     tavimor::testing::MessageRecorder boxes;
     FirstRow random;
     frmMain window(&random);
@@ -55,11 +63,47 @@ TEST(HighDpi, PicturesAreDrawnForTheScaleAtTheirDesignedSize)
     window.close();
 }
 
+// At a fractional scale an option's background, which reaches its frame's edge, must not break
+// the frame's border: every row of the right border keeps the border's colour.
+TEST(HighDpi, FrameBordersStayWhole)
+{
+    tavimor::testing::MessageRecorder boxes;
+    FirstRow random;
+    frmMain window(&random);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (MultiOption *group : {window.Ui().mopQuestionType, window.Ui().mopAnswerType}) {
+        SCOPED_TRACE(group->objectName().toStdString());
+        const QImage shot = group->grab().toImage();
+        const QRgb border = group->palette().color(QPalette::Mid).rgb();
+        const qreal ratio = shot.devicePixelRatio();
+        // The border line stands at width - 2 (logical), from the caption's middle to the bottom.
+        const int left = static_cast<int>((group->width() - 2) * ratio) - 1;
+        const int right = static_cast<int>((group->width() - 1) * ratio);
+        int broken = 0;
+        for (int y = static_cast<int>(group->fontMetrics().height() * ratio);
+             y < static_cast<int>((group->height() - 2) * ratio); ++y) {
+            bool found = false;
+            for (int x = std::max(left, 0); x <= std::min(right, shot.width() - 1); ++x) {
+                found = found || shot.pixel(x, y) == border;
+            }
+            broken += found ? 0 : 1;
+        }
+        EXPECT_EQ(broken, 0);
+    }
+    window.close();
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_SCALE_FACTOR", "2");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--scale=", 8) == 0) {
+            g_scale = std::atof(argv[i] + 8);
+        }
+    }
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(g_scale));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
