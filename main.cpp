@@ -12,9 +12,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavimor"));
     tavimor::InstallProgramFonts();
     QApplication::setFont(tavimor::frm_main_design::WindowFont());
-    QApplication::setWindowIcon(tavimor::ProgramIcon());
-
     frmMain window;
     window.show();
+    // For the message boxes; given before the window exists, it would be handed to the window
+    // system twice while the window is created.
+    QApplication::setWindowIcon(tavimor::ProgramIcon());
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
+#include <functional>
 
 namespace tavimor::bench {
 
@@ -52,13 +53,17 @@ inline long PeakMemoryKb()
     return 0;
 }
 
-// Shows `window` and runs until it has settled; returns the process's exit code.
-inline int ShowUntilSettled(QWidget &window)
+// Shows `window`, then runs `afterShow`, and runs until it has settled; returns the process's
+// exit code.
+inline int ShowUntilSettled(QWidget &window, const std::function<void()> &afterShow = {})
 {
     FirstFrame watcher;
     window.winId();  // the native window, to watch its expose
     window.windowHandle()->installEventFilter(&watcher);
     window.show();
+    if (afterShow) {
+        afterShow();
+    }
     QTimer::singleShot(400, [&watcher] {
         std::printf("later frames %d\npeak %ld\n", watcher.m_laterFrames, PeakMemoryKb());
         std::fflush(stdout);

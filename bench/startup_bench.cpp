@@ -28,9 +28,9 @@ int StartTavimor(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tavimor"));
     tavimor::InstallProgramFonts();
     QApplication::setFont(tavimor::frm_main_design::WindowFont());
-    QApplication::setWindowIcon(tavimor::ProgramIcon());
     frmMain window;
-    return tavimor::bench::ShowUntilSettled(window);
+    return tavimor::bench::ShowUntilSettled(
+        window, [] { QApplication::setWindowIcon(tavimor::ProgramIcon()); });
 }
 
 struct Start {

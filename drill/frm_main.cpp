@@ -59,7 +59,7 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tavimor ver.1.00"));
-    setWindowIcon(ProgramIcon());
+    GiveProgramIcon(this);
     ReportAsWindow(this);
     const QFont font = frm_main_design::WindowFont();
     setFont(font);

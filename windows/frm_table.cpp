@@ -22,7 +22,7 @@ frmTable::frmTable() : QWidget(nullptr), m_imgTable(new ImageBox(this))
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tavimor - Amino Acids at a Glance"));
-    setWindowIcon(ProgramIcon());
+    GiveProgramIcon(this);
     ReportAsWindow(this);
     setFixedSize(TwipsToPixels(4380), TwipsToPixels(6645));
 

@@ -1,11 +1,13 @@
 // Platform layer (windows/platform/): see program_resources.h.
 #include "program_resources.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
+#include <QWidget>
 #include <QtEndian>
 #include <algorithm>
 
@@ -170,6 +172,31 @@ private:
 QIcon ProgramIcon()
 {
     return QIcon(new BlockIconEngine);
+}
+
+namespace {
+
+// Sets the program's icon on the window it watches at its first showing, then goes.
+class IconAtFirstShow : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            static_cast<QWidget *>(watched)->setWindowIcon(ProgramIcon());
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void GiveProgramIcon(QWidget *window)
+{
+    window->installEventFilter(new IconAtFirstShow(window));
 }
 
 bool InstallProgramFonts()

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QtGlobal>
 
+class QWidget;
+
 namespace tavimor {
 
 inline constexpr int kFirstStructurePicture = 1;
@@ -28,6 +30,10 @@ QByteArray StructurePictureData(int id);
 QPixmap TablePicture(qreal devicePixelRatio = 1);
 // The icon of the program and of both windows, in every size the desktop asks for.
 QIcon ProgramIcon();
+// Gives `window` the program's icon once its native window exists, when it is first shown: an
+// icon given before that is handed to the window system twice while the window is created, and
+// each time in every size.
+void GiveProgramIcon(QWidget *window);
 
 // Reads a device-independent bitmap without file header (1, 4 or 8 bits per pixel, with
 // palette, uncompressed); a null image when the data is not one.
