@@ -124,6 +124,7 @@ protected:
 TEST_F(MainWindowTest, OpensInItsDesignState)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tavimor ver.1.00"));
+    EXPECT_EQ(window.windowIcon().availableSizes().size(), 6);
     EXPECT_EQ(window.size(), QSize(593, 481));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(ui.lblRightAnswer->isVisible());

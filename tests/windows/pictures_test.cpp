@@ -181,6 +181,7 @@ TEST(TableWindow, OpensOnceAtItsDesignedSize)
     frmTable *table = frmTable::ShowTable();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->windowTitle(), QStringLiteral("Tavimor - Amino Acids at a Glance"));
+    EXPECT_EQ(table->windowIcon().availableSizes(), ProgramIcon().availableSizes());
     EXPECT_EQ(table->size(), QSize(292, 443));
     EXPECT_EQ(table->imgTable()->geometry(), QRect(24, 0, 242, 434));
     EXPECT_FALSE(table->windowFlags() & Qt::WindowMaximizeButtonHint);
