@@ -22,9 +22,14 @@ QByteArray ReadResource(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::uint32_t U32(const QByteArray &data, int offset)
+// A little-endian number of `bytes` bytes at `offset`, which the caller has checked lies inside.
+std::uint32_t LittleEndian(const QByteArray &data, int offset, int bytes = 4)
 {
-    return qFromLittleEndian<std::uint32_t>(data.constData() + offset);
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value = value << 8 | static_cast<uchar>(data.at(offset + i));
+    }
+    return value;
 }
 
 // A picture variant drawn for a display scale, shown at its designed size.
@@ -43,19 +48,19 @@ QImage DecodeDib(const QByteArray &data)
     // says where the pixels start, after the 40-byte information header and the palette.
     constexpr int kInfoHeader = 40;
     constexpr int kFileHeader = 14;
-    if (data.size() < kInfoHeader || U32(data, 0) != kInfoHeader) {
+    if (data.size() < kInfoHeader || LittleEndian(data, 0) != kInfoHeader) {
         return {};
     }
-    const int bits = qFromLittleEndian<std::uint16_t>(data.constData() + 14);
+    const auto bits = static_cast<int>(LittleEndian(data, 14, 2));
     if (bits != 1 && bits != 4 && bits != 8) {
         return {};
     }
-    const std::uint32_t used = U32(data, 32);
+    const std::uint32_t used = LittleEndian(data, 32);
     const std::uint32_t colours = used != 0 && used < (1u << bits) ? used : 1u << bits;
     // Qt's reader fills pixels cut short; a bitmap that lacks some is refused here.
-    const auto width = static_cast<std::int32_t>(U32(data, 4));
-    const auto height = static_cast<std::int32_t>(U32(data, 8));
-    if (width <= 0 || width > 4096 || height <= 0 || height > 4096 || U32(data, 16) != 0) {
+    const auto width = static_cast<std::int32_t>(LittleEndian(data, 4));
+    const auto height = static_cast<std::int32_t>(LittleEndian(data, 8));
+    if (width <= 0 || width > 4096 || height <= 0 || height > 4096 || LittleEndian(data, 16) != 0) {
         return {};
     }
     const qsizetype rowBytes = ((qsizetype{width} * bits + 31) / 32) * 4;
