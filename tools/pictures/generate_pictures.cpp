@@ -1,8 +1,8 @@
 // Draws every picture of the program and writes it into resources/: the 20 structure pictures
 // (8-bit grey bitmaps without file header, ids 1 to 20), the table picture (a 1-bit BMP file),
 // both also drawn at twice and three times the scale for high-resolution displays (grey PNG
-// files named with @2x and @3x), the program icon (a 16-colour ICO file) and the icon as PNG
-// files for the desktop's menus and the windows' title bars.
+// files named with @2x and @3x), the program icon (a 16-colour ICO file), the icon as PNG files
+// for the desktop's menus and as an XPM image that the program compiles in.
 // Running it again reproduces the same bytes.
 //
 //   generate_pictures <resources folder>
@@ -520,6 +520,26 @@ QByteArray ProgramIcon()
     return out.Data();
 }
 
+// The icon's 16-pixel drawing as an XPM image, which is C source: the program compiles it in and
+// reads it with Qt's built-in XPM reader, with no image file to look up at start-up.
+QByteArray IconXpm()
+{
+    QByteArray out =
+        "/* XPM */\n"
+        "// The program's icon, 16 x 16, written by tools/pictures/generate_pictures.\n"
+        "static const char *const kProgramIconXpm[] = {\n"
+        "    \"16 16 4 1\",\n"
+        "    \". c #00FFFF\",\n"
+        "    \"B c #0000FF\",\n"
+        "    \"R c #FF0000\",\n"
+        "    \"k c #000000\",\n";
+    for (const char *row : kIcon) {
+        out += "    \"" + QByteArray(row) + "\",\n";
+    }
+    out += "};\n";
+    return out;
+}
+
 // The icon at a desktop size: each of its pixels a square block, kept sharp.
 QImage IconImage(int size)
 {
@@ -568,6 +588,7 @@ int main(int argc, char **argv)
         save(DrawTable(scale), folder + QStringLiteral("/table@%1x.png").arg(scale));
     }
     Write(folder + "/tavimor.ico", ProgramIcon());
+    Write(folder + "/icons/program_icon.xpm", IconXpm());
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = folder + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);
         QDir().mkpath(dir);

@@ -11,6 +11,8 @@
 #include <QtEndian>
 #include <algorithm>
 
+#include "program_icon.xpm"
+
 namespace tavimor {
 namespace {
 
@@ -118,8 +120,9 @@ QPixmap TablePicture(qreal devicePixelRatio)
 namespace {
 
 // The program's icon at every desktop size, each pixel of its 16-pixel drawing a square block
-// (as the PNG sizes in resources/icons/ are drawn), made when a size is first asked for: a
-// window system that asks for every size costs no image decoding beyond the smallest.
+// (as the PNG sizes in resources/icons/ are drawn), made when a size is first asked for. The
+// drawing is compiled in as XPM: reading an image file would first make Qt look through its
+// image-format plugins.
 class BlockIconEngine : public QIconEngine {
 public:
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -138,8 +141,7 @@ public:
         }
         if (m_source.isNull()) {
             // Opaque everywhere: without an alpha channel the window system takes it as is.
-            m_source =
-                QImage(QStringLiteral(":/icons/16.png")).convertToFormat(QImage::Format_RGB32);
+            m_source = QImage(kProgramIconXpm).convertToFormat(QImage::Format_RGB32);
         }
         return QPixmap::fromImage(Enlarged(m_source, drawn.width() / m_source.width()));
     }
