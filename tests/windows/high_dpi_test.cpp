@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -26,6 +27,29 @@ public:
 };
 
 double g_scale = 2;
+
+// At 1.5 the 2x drawing is shown, scaled down smoothly rather than by dropping pixels.
+TEST(HighDpi, PicturesAtAFractionalScaleAreScaledSmoothly)
+{
+    if (g_scale != 1.5) {
+        GTEST_SKIP() << "checked at scale 1.5";
+    }
+    tavimor::ImageBox image;
+    image.setPicture([](qreal ratio) { return tavimor::LoadResPicture(1, ratio); });
+    image.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&image));
+    const QImage shown = image.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_EQ(shown.size(), QSize(180, 180));
+    const QPixmap drawn = tavimor::LoadResPicture(1, 2);
+    QImage smooth(180, 180, QImage::Format_ARGB32_Premultiplied);
+    smooth.setDevicePixelRatio(1.5);
+    smooth.fill(Qt::white);
+    QPainter painter(&smooth);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(0, 0, 120, 120), drawn, QRectF(drawn.rect()));
+    painter.end();
+    EXPECT_EQ(shown, smooth.convertToFormat(QImage::Format_Grayscale8));
+}
 
 TEST(HighDpi, PicturesAreDrawnForTheScaleAtTheirDesignedSize)
 {

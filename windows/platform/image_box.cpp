@@ -1,6 +1,7 @@
 // Platform layer (windows/platform/): see image_box.h.
 #include "image_box.h"
 
+#include <QPainter>
 #include <utility>
 
 namespace tavimor {
@@ -38,7 +39,17 @@ void ImageBox::paintEvent(QPaintEvent *event)
         m_ratio = devicePixelRatioF();
         Show(m_source(m_ratio));
     }
-    QLabel::paintEvent(event);
+    const QPixmap picture = pixmap();
+    if (picture.isNull() || picture.devicePixelRatio() == devicePixelRatioF()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Drawn for another scale (the 2x drawing on a display at 1.5): scaled smoothly, not by
+    // dropping pixels.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(0, 0), picture.deviceIndependentSize()), picture,
+                       QRectF(picture.rect()));
 }
 
 }  // namespace tavimor
