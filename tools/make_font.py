@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Cuts the program's Japanese font from Debian's Noto Sans CJK JP (fonts-noto-cjk).
 
-Keeps only the characters the program can show: printable ASCII and every other character that
-appears in the sources of drill/, windows/ and controls/. The proportional widths of the font's
+Keeps only the characters the program can show: printable ASCII, the few accented letters that
+make the font count as Latin (see ENGLISH), and every other character that appears in the sources
+of drill/, windows/ and controls/. The proportional widths of the font's
 'palt' feature are built into the glyphs, so the katakana captions of the answer options fit
 their boxes without the shaper having to be asked for the feature. The glyphs are condensed a little,
 to the widths of the narrow face the windows were designed with. The result is a TrueType
@@ -36,8 +37,16 @@ FACES = {
 COPYRIGHT = "/usr/share/doc/fonts-noto-cjk/copyright"
 
 
+# The letters fontconfig asks of a font before it counts the font as writing English, and so
+# the Latin script. Qt then lets one font engine serve every script of a caption (kana, kanji,
+# digits and Latin letters) instead of loading and hinting the face once per script.
+ENGLISH = [0xC0, *range(0xC7, 0xCC), 0xCF, 0xD1, 0xD4, 0xD6,
+           0xE0, *range(0xE7, 0xEC), 0xEF, 0xF1, 0xF4, 0xF6]
+
+
 def program_text():
     chars = {chr(c) for c in range(0x20, 0x7F)}
+    chars.update(chr(c) for c in ENGLISH)
     for folder in SOURCES:
         for path in sorted(folder.rglob("*")):
             if path.suffix in (".cpp", ".h"):

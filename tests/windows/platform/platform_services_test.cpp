@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QSignalSpy>
@@ -13,6 +14,7 @@
 #include "input_codes.h"
 #include "message_table.h"
 #include "numbered_error.h"
+#include "program_resources.h"
 
 namespace tavimor {
 namespace {
@@ -121,6 +123,18 @@ TEST(DrillTimer, ZeroNeverTicksAndARestartWaitsAFullInterval)
     timer.setEnabled(true);
     EXPECT_GT(timer.RemainingTime(), 900);
     EXPECT_EQ(ticks.count(), 0);
+}
+
+// The embedded face counts as Latin too, so that one font engine serves the kana, kanji, digits
+// and letters of a caption; and it stands in for the designed face wherever that is absent.
+TEST(ProgramFonts, TheEmbeddedFaceServesEveryScriptOfTheWindows)
+{
+    ASSERT_TRUE(InstallProgramFonts());
+    const QString embedded = QString::fromLatin1(kEmbeddedFontFamily);
+    EXPECT_TRUE(QFontDatabase::writingSystems(embedded).contains(QFontDatabase::Latin));
+    if (!QFontDatabase::families().contains(QString::fromUtf8(kDesignedFontFamily))) {
+        EXPECT_EQ(DesignedFontFamily(), embedded);
+    }
 }
 
 }  // namespace
