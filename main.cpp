@@ -2,6 +2,7 @@
 // its main window and ends when no window is left.
 #include <QApplication>
 
+#include "desktop_services.h"
 #include "frm_main.h"
 #include "frm_main_properties.h"
 #include "program_resources.h"
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavimor"));
-    tavimor::InstallProgramFonts();
+    tavimor::PrepareDesktopServices();
     QApplication::setFont(tavimor::frm_main_design::WindowFont());
     frmMain window;
     window.show();

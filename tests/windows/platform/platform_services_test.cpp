@@ -10,6 +10,7 @@
 
 #include "colours.h"
 #include "control_host.h"
+#include "desktop_services.h"
 #include "drill_timer.h"
 #include "input_codes.h"
 #include "message_table.h"
@@ -125,11 +126,12 @@ TEST(DrillTimer, ZeroNeverTicksAndARestartWaitsAFullInterval)
     EXPECT_EQ(ticks.count(), 0);
 }
 
-// The embedded face counts as Latin too, so that one font engine serves the kana, kanji, digits
-// and letters of a caption; and it stands in for the designed face wherever that is absent.
+// Installed at start-up (on a helper thread), the embedded face counts as Latin too, so that one
+// font engine serves the kana, kanji, digits and letters of a caption; and it stands in for the
+// designed face wherever that is absent.
 TEST(ProgramFonts, TheEmbeddedFaceServesEveryScriptOfTheWindows)
 {
-    ASSERT_TRUE(InstallProgramFonts());
+    ASSERT_TRUE(PrepareDesktopServices());
     const QString embedded = QString::fromLatin1(kEmbeddedFontFamily);
     EXPECT_TRUE(QFontDatabase::writingSystems(embedded).contains(QFontDatabase::Latin));
     if (!QFontDatabase::families().contains(QString::fromUtf8(kDesignedFontFamily))) {

@@ -1,0 +1,23 @@
+#include "desktop_services.h"
+
+#include <QAccessible>
+#include <thread>
+
+#include "program_resources.h"
+
+namespace tavimor {
+
+bool PrepareDesktopServices()
+{
+    // Qt's font database may be used from any thread; nothing on this thread resolves a font
+    // until the helper has finished.
+    bool installed = false;
+    std::thread fonts([&installed] { installed = InstallProgramFonts(); });
+    // Asking whether assistive technology listens makes the platform connect to it now rather
+    // than at the first widget text.
+    QAccessible::isActive();
+    fonts.join();
+    return installed;
+}
+
+}  // namespace tavimor
