@@ -26,13 +26,17 @@ QRect CaptionFrame::CaptionRect() const
 
 void CaptionFrame::PaintBorder(QPainter &painter) const
 {
+    PaintBorder(painter, CaptionRect());
+}
+
+void CaptionFrame::PaintBorder(QPainter &painter, const QRect &captionRect) const
+{
     if (isFlat()) {
         return;
     }
     // Etched: a shadow line with a light line inside it, broken where the caption stands.
     const int lineY = fontMetrics().height() / 2;
     const QRect box(0, lineY, width() - 1, height() - lineY - 1);
-    const QRect captionRect = CaptionRect();
     painter.save();
     if (!captionRect.isNull()) {
         painter.setClipRegion(QRegion(rect()).subtracted(captionRect), Qt::IntersectClip);
@@ -44,16 +48,28 @@ void CaptionFrame::PaintBorder(QPainter &painter) const
     painter.restore();
 }
 
+bool CaptionFrame::ReachesBorder(const QRect &area) const
+{
+    if (isFlat()) {
+        return false;
+    }
+    // The border's two lines take the two outer pixels of each side (at the top, from the
+    // middle of the caption down); one pixel more allows for rounding at a fractional scale.
+    const int lineY = fontMetrics().height() / 2;
+    return !rect().adjusted(3, lineY + 3, -3, -3).contains(area);
+}
+
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    PaintBorder(painter);
+    const QRect captionRect = CaptionRect();
+    PaintBorder(painter, captionRect);
     const QString caption = title();
     if (!caption.isEmpty()) {
         const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
         painter.setPen(palette().color(group, QPalette::WindowText));
         painter.setFont(font());
-        painter.drawText(CaptionRect().adjusted(kCaptionPadding, 0, 0, 0), kCaptionFlags, caption);
+        painter.drawText(captionRect.adjusted(kCaptionPadding, 0, 0, 0), kCaptionFlags, caption);
     }
 }
 

@@ -19,12 +19,16 @@ public:
     // child whose background reaches the border draws it again over itself: at a fractional
     // display scale its background would otherwise cover part of the line.
     void PaintBorder(QPainter &painter) const;
+    // Whether `area` (in the frame's coordinates) comes near enough to the border to cover part
+    // of it at some display scale; a child lying clear inside need not draw the border.
+    bool ReachesBorder(const QRect &area) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QRect CaptionRect() const;
+    void PaintBorder(QPainter &painter, const QRect &captionRect) const;
 };
 
 }  // namespace tavimor

@@ -20,7 +20,8 @@ bool OptionButton::hitButton(const QPoint &pos) const
 void OptionButton::paintEvent(QPaintEvent *event)
 {
     QRadioButton::paintEvent(event);
-    if (const auto *frame = qobject_cast<const CaptionFrame *>(parentWidget())) {
+    const auto *frame = qobject_cast<const CaptionFrame *>(parentWidget());
+    if (frame && frame->ReachesBorder(geometry())) {
         QPainter painter(this);
         painter.translate(-pos());
         frame->PaintBorder(painter);
