@@ -267,7 +267,6 @@ void BooleanBox::ReadProperties(const PropertyBag &bag)
     SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor));
     chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
     ShowCaption();
-    ShowCaption();
     m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"), false);
     m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), false);
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
@@ -297,7 +296,6 @@ void BooleanBox::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     chkBooleanBox->resize(chkBooleanBox->width(), height());
     chkBooleanBox->resize(width(), height());
-    ShowCaption();
     ShowCaption();
     emit Resize();
 }
