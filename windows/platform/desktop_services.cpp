@@ -1,3 +1,4 @@
+// Platform layer (windows/platform/): see desktop_services.h.
 #include "desktop_services.h"
 
 #include <QAccessible>
