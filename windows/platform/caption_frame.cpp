@@ -13,6 +13,11 @@ constexpr int kCaptionFlags =
     Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
 }  // namespace
 
+int CaptionFrame::BorderTop() const
+{
+    return fontMetrics().height() / 2;
+}
+
 QRect CaptionFrame::CaptionRect() const
 {
     const QString caption = title();
@@ -35,7 +40,7 @@ void CaptionFrame::PaintBorder(QPainter &painter, const QRect &captionRect) cons
         return;
     }
     // Etched: a shadow line with a light line inside it, broken where the caption stands.
-    const int lineY = fontMetrics().height() / 2;
+    const int lineY = BorderTop();
     const QRect box(0, lineY, width() - 1, height() - lineY - 1);
     painter.save();
     if (!captionRect.isNull()) {
@@ -55,8 +60,7 @@ bool CaptionFrame::ReachesBorder(const QRect &area) const
     }
     // The border's two lines take the two outer pixels of each side (at the top, from the
     // middle of the caption down); one pixel more allows for rounding at a fractional scale.
-    const int lineY = fontMetrics().height() / 2;
-    return !rect().adjusted(3, lineY + 3, -3, -3).contains(area);
+    return !rect().adjusted(3, BorderTop() + 3, -3, -3).contains(area);
 }
 
 void CaptionFrame::paintEvent(QPaintEvent *)

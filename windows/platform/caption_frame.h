@@ -27,6 +27,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The top line of the border: through the middle of the caption.
+    int BorderTop() const;
     QRect CaptionRect() const;
     void PaintBorder(QPainter &painter, const QRect &captionRect) const;
 };

@@ -9,7 +9,7 @@ namespace tavimor {
 // connects to the desktop's assistive technology, and returns once both are done, with whether
 // the fonts were installed. The two are the longest steps before the first window: reading the
 // system's font configuration is work for a processor, while the connection (on Linux, calls
-// over the session bus, or starting a bus where none runs) mostly waits for other processes, so
+// over the desktop's D-Bus, or starting a bus where none runs) mostly waits for other processes, so
 // side by side they take little longer than the fonts alone. Call it once, on the GUI thread,
 // after the application object exists and before any font is resolved.
 bool PrepareDesktopServices();
