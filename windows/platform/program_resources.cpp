@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
+#include <QResource>
 #include <QWidget>
 #include <QtEndian>
 #include <algorithm>
@@ -206,12 +207,26 @@ void GiveProgramIcon(QWidget *window)
     window->installEventFilter(new IconAtFirstShow(window));
 }
 
+namespace {
+
+// Adds a font the program carries. Its bytes are stored uncompressed, so the font database and
+// FreeType read them where they lie in the program instead of each keeping a copy.
+int AddProgramFont(const QString &path)
+{
+    const QResource resource(path);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        return QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char *>(resource.data()), resource.size()));
+    }
+    return QFontDatabase::addApplicationFont(path);
+}
+
+}  // namespace
+
 bool InstallProgramFonts()
 {
-    const int regular =
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Regular.ttf"));
-    const int bold =
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Bold.ttf"));
+    const int regular = AddProgramFont(QStringLiteral(":/fonts/TavimorSansJP-Regular.ttf"));
+    const int bold = AddProgramFont(QStringLiteral(":/fonts/TavimorSansJP-Bold.ttf"));
     const QString designed = QString::fromUtf8(kDesignedFontFamily);
     if (!QFontDatabase::families().contains(designed)) {
         QFont::insertSubstitution(designed, QString::fromLatin1(kEmbeddedFontFamily));
