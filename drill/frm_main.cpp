@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -23,6 +22,7 @@
 #include "numbered_error.h"
 #include "program_resources.h"
 #include "random_source.h"
+#include "sorted_list_box.h"
 #include "value_conversion.h"
 #include "window_accessibility.h"
 
@@ -132,13 +132,13 @@ QString frmMain::BuildAnswerOptions(int AnswerForm)
 {
     // The window's sorted list puts the texts into ascending order.
     const TextOrder order = [this](std::vector<std::string> texts) {
-        ui.lstSort->clear();
+        ui.lstSort->Clear();
         for (const std::string &text : texts) {
-            ui.lstSort->addItem(Text(text));
+            ui.lstSort->AddItem(Text(text));
         }
         std::vector<std::string> sorted;
-        for (int p = 0; p < ui.lstSort->count(); ++p) {
-            sorted.push_back(ui.lstSort->item(p)->text().toStdString());
+        for (int p = 0; p < ui.lstSort->ListCount(); ++p) {
+            sorted.push_back(ui.lstSort->List(p).toStdString());
         }
         return sorted;
     };

@@ -1,7 +1,6 @@
 #include "frm_main_design.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "boolean_box.h"
@@ -14,6 +13,7 @@
 #include "multi_option.h"
 #include "num_input_box.h"
 #include "program_resources.h"
+#include "sorted_list_box.h"
 
 namespace tavimor {
 namespace {
@@ -156,10 +156,9 @@ void frmMainDesign::setupUi(QWidget *form, ControlHost *host)
 
     // Owned by the window but made a window of its own that is never shown: a hidden child would
     // still be listed, with its 22 items, to assistive technology.
-    lstSort = new QListWidget(form);
+    lstSort = new SortedListBox(form);
     lstSort->setWindowFlags(Qt::Window);
     Place(lstSort, "lstSort", 1920, 2400, 2295, 240);
-    lstSort->setSortingEnabled(true);
     lstSort->hide();
 
     cmdShowTable = Button(form, "cmdShowTable", "一覧表(&T)", 7680, 120, 975, 1095);

@@ -10,7 +10,6 @@
 class BooleanBox;
 class MultiOption;
 class NumInputBoxR;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -21,6 +20,7 @@ class CaptionLabel;
 class ControlHost;
 class DrillTimer;
 class ImageBox;
+class SortedListBox;
 
 class frmMainDesign {
 public:
@@ -68,7 +68,7 @@ public:
     QPushButton *cmdExit = nullptr;
 
     // The hidden, sorted list that orders the answer options.
-    QListWidget *lstSort = nullptr;
+    SortedListBox *lstSort = nullptr;
 };
 
 }  // namespace tavimor

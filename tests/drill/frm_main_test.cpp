@@ -33,6 +33,7 @@
 #include "num_input_box.h"
 #include "program_resources.h"
 #include "random_source.h"
+#include "sorted_list_box.h"
 
 namespace {
 
@@ -208,6 +209,24 @@ TEST_F(MainWindowTest, EveryQuestionFormCanBeAnsweredRightAndWrong)
         EXPECT_FALSE(ui.lblRightAnswer->isVisible());
         EXPECT_TRUE(ui.lblBadAnswer->isVisible());
         EXPECT_EQ(Score(), QStringLiteral("1 / 2 = 50.0"));
+    }
+}
+
+// The answer options of each form stand in the order of Qt's own sorted list.
+TEST_F(MainWindowTest, AnswerOptionsFollowTheOrderOfQtsSortedList)
+{
+    for (int answer = 0; answer <= 2; ++answer) {
+        SCOPED_TRACE(answer);
+        ChooseForms(3, answer);
+        QListWidget sorted;
+        sorted.setSortingEnabled(true);
+        for (int row = 1; row <= 22; ++row) {
+            sorted.addItem(QString::fromStdString(catalogue.Text(answer, row)));
+        }
+        ASSERT_EQ(ui.mopAnswer->OptionCount(), 22);
+        for (int k = 0; k < 22; ++k) {
+            EXPECT_EQ(ui.mopAnswer->Option(k)->text(), sorted.item(k)->text()) << k;
+        }
     }
 }
 
