@@ -7,10 +7,21 @@
 
 #include "program_resources.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tavimor {
 
 bool PrepareDesktopServices()
 {
+#ifdef __GLIBC__
+    // glibc gives each new thread a heap of its own while there are fewer than eight per core.
+    // The helper's would keep what fontconfig allocates in passing while it reads its
+    // configuration (some 0.2 MB) after the helper ends. Two heaps, this thread's and one for
+    // the helper and Qt's own threads, serve a program whose work is on one thread.
+    mallopt(M_ARENA_MAX, 2);
+#endif
     // Qt's font database may be used from any thread; nothing on this thread resolves a font
     // until the helper has finished.
     bool installed = false;
