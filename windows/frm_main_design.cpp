@@ -155,7 +155,7 @@ void frmMainDesign::setupUi(QWidget *form, ControlHost *host)
     cmdExit = Button(form, "cmdExit", "終了(&X)", 7200, 6600, 1455, 495);
 
     // Owned by the window but made a window of its own that is never shown: a hidden child would
-    // still be listed, with its 22 items, to assistive technology.
+    // still be listed to assistive technology.
     lstSort = new SortedListBox(form);
     lstSort->setWindowFlags(Qt::Window);
     Place(lstSort, "lstSort", 1920, 2400, 2295, 240);
