@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of start-up: a bare Qt window of the main window's size holding a dozen labels and
 // buttons, its own small executable, shown the way startup_bench shows the program.
 #include <QApplication>

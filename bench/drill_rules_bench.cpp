@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the drill rules the learner's actions run: building the answer options (an answer
 // form change), one ask and judge, and the rate text (every counter change).
 #include <benchmark/benchmark.h>

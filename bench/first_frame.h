@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a start-up as the learner sees it: the window's first frame on the screen. A child
 // of startup_bench shows its window, and once the first expose of the window has been handled
 // (Qt paints the whole window and puts it on the screen while handling it) it prints "frame".

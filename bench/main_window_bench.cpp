@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's actions on the main window, and building it: the window constructed, loaded
 // and shown; a question asked; an answer judged; the answer form changed.
 #include <benchmark/benchmark.h>

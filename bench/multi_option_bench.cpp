@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing 22 answer captions into the answer group: what an answer-form change costs.
 #include <benchmark/benchmark.h>
 

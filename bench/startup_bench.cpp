@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the learner sees it: from launching a fresh process to the main window's first
 // complete frame, against the floor, a bare Qt window of the same size with a dozen labels and
 // buttons built as its own executable (bare_window). The two kinds are interleaved in one run so

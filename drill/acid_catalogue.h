@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 22 entries the drill asks about: the 20 standard amino acids and the two ambiguity codes
 // B/Asx and Z/Glx, each in three written notations. A row number (1 to 22) is an entry's
 // identity everywhere in the drill; the structure picture of rows 1 to 20 has the row as its id.

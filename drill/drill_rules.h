@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the drill, apart from any window: building the answer options, refusing equal
 // forms, drawing and asking a question, judging an answer, the counters, the rate text and the
 // time limit. The window runs these from its events and shows their results.

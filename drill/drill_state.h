@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one drill: whether a question waits, which row it asked, the three counters and
 // the map from answer-option positions back to catalogue rows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window of the drill.
 //
 // The learner picks a question form (mopQuestionType) and an answer form (mopAnswerType). 出題

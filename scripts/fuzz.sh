@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a bounded time from its seed corpus.
 #   scripts/fuzz.sh [seconds per target]     (default 60)
 # New inputs go to a scratch folder, so the committed seeds stay as they are. Exits non-zero on

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed inputs of the fuzz targets into tests/fuzz/corpus/, from the keystroke table,
 the validation table, number texts, caption lists and the main window's property sets.
 

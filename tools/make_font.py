@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Cuts the program's Japanese font from Debian's Noto Sans CJK JP (fonts-noto-cjk).
 
 Keeps only the characters the program can show: printable ASCII, the few accented letters that

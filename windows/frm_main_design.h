@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design of the main window: every widget with its kind, name, caption, place and size in
 // twips, colours, fonts and flags, and the seven instances of the program's own controls
 // created from their stored property sets. setupUi builds it on a window, in the order of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window: a reference card listing all 22 entries in their three written notations.
 // It has no behaviour of its own; its close box closes it. There is at most one: showing it
 // while it is open brings the same window forward, and after it was closed a new one is made.

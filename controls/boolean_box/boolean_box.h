@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BooleanBox: one check box with a caption, giving the host a Boolean Value instead of the box's
 // three states (0 unchecked, 1 checked, 2 grayed). Every change of the box, by the user or the
 // program, raises Click; the box's key and mouse events pass on to the host under the same names,

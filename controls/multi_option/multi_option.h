@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MultiOption: a captioned frame holding one group of option buttons, of which at most one is
 // selected. The host gives the number of buttons, their captions as one "|"-separated string
 // and a grid geometry in twips; the control creates, places and labels the buttons itself,

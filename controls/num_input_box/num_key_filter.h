@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke rules of the numeric input box: which character may be typed at the caret,
 // given the text before the keystroke and the kind of number the box takes.
 #pragma once

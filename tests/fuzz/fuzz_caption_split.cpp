@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any caption list split into captions: no caption holds a bar, only the last may be empty, and
 // the captions joined again give the list with its empty pieces dropped.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the fixed head of a fuzz input: little-endian numbers, then the rest as text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text, caret, mode and key through the keystroke rules: the key is let through unchanged
 // or refused, never turned into another; text beginning with "-" takes nothing before the sign.
 // Input: mode (1 byte), key (2 bytes), caret (2 bytes), then the text, one character a byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parser on any text, and the general number text of any double: whatever parses is written
 // back as text that parses to the value rounded to 15 significant digits.
 // Input: a double (8 bytes), then a text.

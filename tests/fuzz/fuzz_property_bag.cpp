@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text read as a property set: a set that reads is written back to the same text, and every
 // typed read of its entries either gives a value or raises a numbered error.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text, limits and maximum length through validation: an accepted text is rewritten to a
 // number the parser reads, within the length; a refused one stays as typed (with an unfinished
 // exponent closed by "0"); an empty box stays empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records the message boxes the program would show, in place of the real, blocking ones.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The property the general number text promises: the text of a value reads back, through the
 // parser, to the value rounded to 15 significant digits.
 #pragma once

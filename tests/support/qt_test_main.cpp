@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for every widget test of an executable, on Qt's offscreen platform, and no
 // real message box ever: a test that does not install a recorder fails when a box would show.
 #include <gtest/gtest.h>

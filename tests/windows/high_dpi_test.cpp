@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on a display at a scale above 1: pictures drawn for the scale at their designed
 // logical size, and frames whose borders stay whole. The executable sets QT_SCALE_FACTOR before
 // its application starts, to 2 or to the scale given as --scale=S (ctest runs it at 2 and 1.5).

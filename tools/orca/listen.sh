@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hears the program as a blind learner does: runs Debian's screen reader Orca headless (Xvfb,
 # a D-Bus bus of its own, AT-SPI) over the program driven by the keyboard alone, and prints
 # what Orca speaks (its SPEECH OUTPUT lines). Not part of the test suite.

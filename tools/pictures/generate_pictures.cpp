@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the program and writes it into resources/: the 20 structure pictures
 // (8-bit grey bitmaps without file header, ids 1 to 20), the table picture (a 1-bit BMP file),
 // both also drawn at twice and three times the scale for high-resolution displays (grey PNG

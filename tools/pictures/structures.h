@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The structural formulas of the 20 amino acids as data: atoms with their labels and places,
 // and the bonds between them. Each acid is drawn as its zwitterion at pH 7, in one arrangement:
 // the alpha carbon in the upper middle, COO⁻ above it, H₃N⁺ to its left, H to its right and the

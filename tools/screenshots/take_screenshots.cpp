@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the screenshots of the README: the main window as it opens, and after a picture
 // question was answered, each with the table window beside it. Run with QT_SCALE_FACTOR set for
 // the shots at a display scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see announcer.h.
 #include "announcer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells assistive technology what a sighted learner reads at once in a window (a question, a
 // verdict, a score) although the focus is elsewhere. Screen readers do not speak text that
 // changes away from the focus, and Qt before 6.8 has no announcement event; so each window has

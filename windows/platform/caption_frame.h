@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame in the classic look: an etched rectangle whose caption sits on its top edge, with
 // the inside free from the top-left corner, so children are placed at plain coordinates.
 // Platform layer (windows/platform/), below the controls and the windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label whose caption setting always raises Change, also when the caption is set to the text
 // it already shows, and which carries a free tag text. It may have a single-line border, which
 // keeps its own colour whatever colour the caption's text takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A check box that answers a click anywhere in its box, not only on its square and text.
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window offers the controls it holds: whether it is being designed or running, its
 // locale, its ambient font, the property-changed notice and the conversion of positions.
 // Platform layer (windows/platform/), below the controls and the windows.

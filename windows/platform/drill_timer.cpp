@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see drill_timer.h.
 #include "drill_timer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A periodic timer with an interval in milliseconds and an enabled switch: an interval of 0
 // never ticks, and disabling then enabling it starts a fresh interval.
 // Platform layer (windows/platform/), below the controls and the windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see image_box.h.
 #include "image_box.h"
 

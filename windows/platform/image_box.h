@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image that takes the size of the picture it is given, without stretching it. Given a
 // picture source, it shows the picture drawn for the scale of the display it is on, and draws it
 // anew when it moves to a display of another scale.

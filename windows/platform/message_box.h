@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal message boxes. Everything the program tells the user in a box goes through the one
 // installed service; tests install a recorder in place of the real boxes.
 // Platform layer (windows/platform/), below the controls and the windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bilingual message tables of the controls: each number has a Japanese and an English text,
 // chosen by the host's locale.
 // Platform layer (windows/platform/), below the controls and the windows.

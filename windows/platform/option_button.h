@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An option button that answers a click anywhere in its box, not only on its circle and text:
 // the answer options are laid out on a grid, and the whole cell is the target. Its background
 // leaves the border of the frame it stands in whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A control's persisted settings: named, typed values. Keys are compared without regard to case,
 // a value equal to the default named by its writer is not stored, and a key the set does not
 // hold reads as the default named by its reader. A set written by hand (a window's stored design)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see window_accessibility.h.
 #include "window_accessibility.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer, Qt-free core (windows/platform/core/): see number_text.h.
 #include "number_text.h"
 

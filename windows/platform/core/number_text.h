@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers and text, independent of the user's locale: the general number text, the "##0.0"
 // pattern and the parser that reads both back. Plain C++, so that the drill rules can use it
 // without a window.

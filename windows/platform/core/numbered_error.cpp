@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer, Qt-free core (windows/platform/core/): see numbered_error.h.
 #include "numbered_error.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbered errors raised to the caller of a control's property or method: a number, the source
 // that raised it and a description.
 // Platform layer, Qt-free core (windows/platform/core/).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random source of the drill: uniform single-precision values in [0, 1).
 // Platform layer, Qt-free core (windows/platform/core/).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text converted to the four numeric types of the input boxes, through the locale-free
 // parser: double, single, 16-bit and 32-bit integers (rounded to the nearest, halves to even).
 // Platform layer, Qt-free core (windows/platform/core/).
