@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long timed drill: the main window driven through many timer ticks and learner actions, with
 // the counters checked after every step and the memory checked at the end. The number of steps
 // comes from TAVIMOR_SOAK_STEPS (100000 unless set).
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -20,6 +20,14 @@
 #include "multi_option.h"
 #include "num_input_box.h"
 
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: psapi.h builds on its types.
+#include <psapi.h>
+#else
+#include <unistd.h>
+#endif
+
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kUnderAddressSanitizer = true;
 #else
@@ -30,11 +38,18 @@ namespace {
 
 long ResidentKilobytes()
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<long>(counters.WorkingSetSize / 1024);
+#else
     std::ifstream statm("/proc/self/statm");
     long pages = 0;
     long resident = 0;
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+#endif
 }
 
 long Steps()

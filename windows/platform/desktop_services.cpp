@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see desktop_services.h.
 #include "desktop_services.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <system_error>
 #include <thread>
 
@@ -15,6 +17,14 @@ namespace tavimor {
 
 bool PrepareDesktopServices()
 {
+#ifdef Q_OS_WIN
+    // The windows are drawn in Fusion on Windows too, as on the other desktops: Qt's native
+    // Windows style wraps the captions elsewhere and leaves a judged option without its mark.
+    // A style the learner asks for (QT_STYLE_OVERRIDE) still wins.
+    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+#endif
 #ifdef __GLIBC__
     // glibc gives each new thread a heap of its own while there are fewer than eight per core.
     // The helper's would keep what fontconfig allocates in passing while it reads its

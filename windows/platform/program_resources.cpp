@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see program_resources.h.
 #include "program_resources.h"
 
@@ -227,14 +228,24 @@ bool InstallProgramFonts()
 {
     const int regular = AddProgramFont(QStringLiteral(":/fonts/TavimorSansJP-Regular.ttf"));
     const int bold = AddProgramFont(QStringLiteral(":/fonts/TavimorSansJP-Bold.ttf"));
+    const bool installed = regular >= 0 && bold >= 0;
     const QString designed = QString::fromUtf8(kDesignedFontFamily);
-    if (!QFontDatabase::families().contains(designed)) {
-        QFont::insertSubstitution(designed, QString::fromLatin1(kEmbeddedFontFamily));
-        if (regular >= 0 && bold >= 0) {
-            g_designedFontFamily = QString::fromLatin1(kEmbeddedFontFamily);
-        }
+    const QStringList families = QFontDatabase::families();
+    if (families.contains(designed)) {
+        return installed;
     }
-    return regular >= 0 && bold >= 0;
+    QString standIn = QString::fromLatin1(kEmbeddedFontFamily);
+#ifdef Q_OS_WIN
+    // Windows in a language other than Japanese lists the designed font by its English name.
+    if (const QString english = QStringLiteral("MS PGothic"); families.contains(english)) {
+        standIn = english;
+    }
+#endif
+    QFont::insertSubstitution(designed, standIn);
+    if (installed || standIn != QLatin1String(kEmbeddedFontFamily)) {
+        g_designedFontFamily = standIn;
+    }
+    return installed;
 }
 
 QString DesignedFontFamily()

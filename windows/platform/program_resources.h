@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures and fonts built into the program: the structure bitmaps by id, the table
 // picture, the program icon and the embedded Japanese font.
 // Platform layer (windows/platform/), below the controls and the windows.
@@ -43,8 +44,9 @@ QImage DecodeDib(const QByteArray &data);
 inline constexpr const char *kEmbeddedFontFamily = "Tavimor Sans JP";
 inline constexpr const char *kDesignedFontFamily = "ＭＳ Ｐゴシック";
 // Registers the embedded fonts (regular and bold) and lets them stand in for the designed
-// "ＭＳ Ｐゴシック" where the system has no font of that name. Returns false when the embedded
-// fonts could not be registered.
+// "ＭＳ Ｐゴシック" where the system has no font of that name (nor, on Windows, of its English name
+// "MS PGothic", which then stands in). Returns false when the embedded fonts could not be
+// registered.
 bool InstallProgramFonts();
 // The family to ask for where the designs name "ＭＳ Ｐゴシック": that family where the system
 // has it (or before the embedded fonts are installed), else the embedded family by its own
