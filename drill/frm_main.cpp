@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_main.h"
 
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include "control_host.h"
 #include "drill_rules.h"
 #include "drill_timer.h"
+#include "event_edge.h"
 #include "frm_main_properties.h"
 #include "frm_table.h"
 #include "image_box.h"
@@ -71,23 +73,27 @@ frmMain::frmMain(RandomSource *random, QWidget *parent)
 
     ui.setupUi(this, m_host.get());
 
-    connect(ui.mopQuestionType, &MultiOption::Change, this, &frmMain::mopQuestionType_Change);
-    connect(ui.mopAnswerType, &MultiOption::Change, this, &frmMain::mopAnswerType_Change);
-    connect(ui.mopAnswer, &MultiOption::Change, this, &frmMain::mopAnswer_Change);
-    connect(ui.chkOmitPushAnswer, &BooleanBox::Click, this, &frmMain::chkOmitPushAnswer_Click);
-    connect(ui.chkShowAnswer, &BooleanBox::Click, this, &frmMain::chkShowAnswer_Click);
-    connect(ui.chkUseTimer, &BooleanBox::Click, this, &frmMain::chkUseTimer_Click);
-    connect(ui.cmdInitialize, &QPushButton::clicked, this, &frmMain::cmdInitialize_Click);
-    connect(ui.cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    connect(ui.cmdShowTable, &QPushButton::clicked, this, &frmMain::cmdShowTable_Click);
-    connect(ui.cmdQuestion, &QPushButton::clicked, this, &frmMain::cmdQuestion_Click);
-    connect(ui.cmdAnswer, &QPushButton::clicked, this, &frmMain::cmdAnswer_Click);
-    connect(ui.cmdStartQuestion, &QPushButton::clicked, this, &frmMain::cmdStartQuestion_Click);
-    connect(ui.cmdEndQuestion, &QPushButton::clicked, this, &frmMain::cmdEndQuestion_Click);
-    connect(ui.Timer1, &DrillTimer::Timer, this, &frmMain::Timer1_Timer);
-    connect(ui.lblQuestionNumber, &CaptionLabel::Change, this, &frmMain::lblQuestionNumber_Change);
-    connect(ui.lblRigthAnswerNumber, &CaptionLabel::Change, this,
-            &frmMain::lblRigthAnswerNumber_Change);
+    // Every handler Qt calls runs at the edge, where an error raised in it is shown and stops.
+    ConnectAtEdge(ui.mopQuestionType, &MultiOption::Change, this, &frmMain::mopQuestionType_Change);
+    ConnectAtEdge(ui.mopAnswerType, &MultiOption::Change, this, &frmMain::mopAnswerType_Change);
+    ConnectAtEdge(ui.mopAnswer, &MultiOption::Change, this, &frmMain::mopAnswer_Change);
+    ConnectAtEdge(ui.chkOmitPushAnswer, &BooleanBox::Click, this,
+                  &frmMain::chkOmitPushAnswer_Click);
+    ConnectAtEdge(ui.chkShowAnswer, &BooleanBox::Click, this, &frmMain::chkShowAnswer_Click);
+    ConnectAtEdge(ui.chkUseTimer, &BooleanBox::Click, this, &frmMain::chkUseTimer_Click);
+    ConnectAtEdge(ui.cmdInitialize, &QPushButton::clicked, this, &frmMain::cmdInitialize_Click);
+    ConnectAtEdge(ui.cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    ConnectAtEdge(ui.cmdShowTable, &QPushButton::clicked, this, &frmMain::cmdShowTable_Click);
+    ConnectAtEdge(ui.cmdQuestion, &QPushButton::clicked, this, &frmMain::cmdQuestion_Click);
+    ConnectAtEdge(ui.cmdAnswer, &QPushButton::clicked, this, &frmMain::cmdAnswer_Click);
+    ConnectAtEdge(ui.cmdStartQuestion, &QPushButton::clicked, this,
+                  &frmMain::cmdStartQuestion_Click);
+    ConnectAtEdge(ui.cmdEndQuestion, &QPushButton::clicked, this, &frmMain::cmdEndQuestion_Click);
+    ConnectAtEdge(ui.Timer1, &DrillTimer::Timer, this, &frmMain::Timer1_Timer);
+    ConnectAtEdge(ui.lblQuestionNumber, &CaptionLabel::Change, this,
+                  &frmMain::lblQuestionNumber_Change);
+    ConnectAtEdge(ui.lblRigthAnswerNumber, &CaptionLabel::Change, this,
+                  &frmMain::lblRigthAnswerNumber_Change);
 
     Form_Load();
 }

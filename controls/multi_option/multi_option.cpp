@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "multi_option.h"
 
 #include <QButtonGroup>
@@ -8,6 +9,7 @@
 
 #include "caption_frame.h"
 #include "caption_list.h"
+#include "colours.h"
 #include "control_host.h"
 #include "input_codes.h"
 #include "message_box.h"
@@ -473,10 +475,7 @@ void MultiOption::RebuildOptions()
     for (int i = OptionCount(); i < wanted; ++i) {
         QRadioButton *button = CreateOption(i);
         button->hide();
-        button->setPalette(first->palette());
-        button->setAutoFillBackground(first->autoFillBackground());
-        button->setProperty("tavimorBackColor", first->property("tavimorBackColor"));
-        button->setProperty("tavimorForeColor", first->property("tavimorForeColor"));
+        CopyColours(first, button);
         button->setFont(first->font());
         button->setEnabled(first->isEnabledTo(frameContainer));
         m_optionGeometry.back() = m_optionGeometry[0];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "num_input_box.h"
 
 #include <QFocusEvent>
@@ -173,7 +174,17 @@ void NumInputBoxR::CutSelection()
 
 void NumInputBoxR::PasteFromClipboard()
 {
-    txtInput->insert(FitMaxLength(ClipboardText()));
+    InsertTyped(ClipboardText());
+}
+
+void NumInputBoxR::InsertTyped(const QString &text)
+{
+    const QString fitted = FitMaxLength(text);
+    // Nothing that fits and nothing selected to replace: the text stays, and no Change.
+    if (fitted.isEmpty() && !txtInput->hasSelectedText()) {
+        return;
+    }
+    txtInput->insert(fitted);
 }
 
 void NumInputBoxR::ShowEditMenu(QPoint position)
@@ -414,6 +425,45 @@ qint16 NumInputBoxR::MaxLength() const
     return static_cast<qint16>(m_maxLength);
 }
 
+qint16 NumInputBoxR::MaxLengthProperty() const
+{
+    return static_cast<qint16>(std::clamp<qint32>(m_maxLength, -32768, 32767));
+}
+
+namespace {
+
+template <typename T>
+T ReadOrZero(NumInputBoxR *box, T (NumInputBoxR::*read)())
+{
+    try {
+        return (box->*read)();
+    } catch (const NumberedError &) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+double NumInputBoxR::ValDblProperty()
+{
+    return ReadOrZero(this, &NumInputBoxR::ValDbl);
+}
+
+qint16 NumInputBoxR::ValIntProperty()
+{
+    return ReadOrZero(this, &NumInputBoxR::ValInt);
+}
+
+qint32 NumInputBoxR::ValLngProperty()
+{
+    return ReadOrZero(this, &NumInputBoxR::ValLng);
+}
+
+float NumInputBoxR::ValSngProperty()
+{
+    return ReadOrZero(this, &NumInputBoxR::ValSng);
+}
+
 void NumInputBoxR::setMaxLength(qint16 length)
 {
     if (length < 0) {
@@ -614,18 +664,33 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
     }
     const short pressed = keyCode;
     emit KeyDown(keyCode, shift);
-    if (keyCode == 0 && pressed != 0 && !clipboardChord) {
-        return true;  // discarded by the host
-    }
+    // A key code the host sets to 0 stops the box's own handling of the key (Delete, the arrows,
+    // Shift+Insert); the character the key makes still arrives.
+    const bool keyStopped = keyCode == 0 && pressed != 0;
 
     short keyAscii = KeyAsciiOf(event);
-    if (m_Mode == kModeFreeText || keyAscii == 0) {
-        // Unfiltered: the box inserts the key's text, within MaxLength. A chord's work is done.
+    if (keyAscii == 0) {
+        if (clipboardChord || keyStopped) {
+            return true;
+        }
+        if (event->matches(QKeySequence::Paste)) {  // Shift+Insert, a Paste key
+            PasteFromClipboard();
+            return true;
+        }
+        return false;  // the box's own editing keys
+    }
+    if (m_Mode == kModeFreeText) {
+        // Unfiltered: the key's text goes in within MaxLength. A chord's work is done; a
+        // backspace and the box's own chords are the box's, unless the host stopped the key.
+        const QString text = event->text();
         if (clipboardChord) {
             return true;
         }
-        const QString text = event->text();
-        return !text.isEmpty() && text.at(0).isPrint() && FitMaxLength(text) != text;
+        if (text.isEmpty() || !text.at(0).isPrint()) {
+            return keyStopped && keyAscii != 8;
+        }
+        InsertTyped(text);
+        return true;
     }
     const short typed = keyAscii;
     const QString text = txtInput->text();
@@ -638,16 +703,15 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
     if (keyAscii == 0 || (clipboardChord && keyAscii == typed)) {
         return true;  // refused, or a chord whose work is done
     }
-    if (keyAscii == 8) {
-        if (typed != 8) {
-            txtInput->backspace();
-            return true;
-        }
-        return false;
+    const auto character = static_cast<char16_t>(keyAscii);
+    if (character == 8) {
+        txtInput->backspace();
+    } else if (character >= 0x20 && character != 0x7F) {
+        // The control inserts the character itself: the box would not for every modifier that
+        // made it, and it may be the host's replacement. A one-line box takes no other control
+        // character.
+        InsertTyped(QString(QChar(character)));
     }
-    // The control inserts the character itself: the box would not for every modifier that
-    // made it, and it may be the host's replacement.
-    txtInput->insert(FitMaxLength(QString(QChar(static_cast<char16_t>(keyAscii)))));
     return true;
 }
 
@@ -695,6 +759,14 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
                 emit MouseUp(a.Button, a.Shift, a.X, a.Y);
                 if (txtInput->rect().contains(mouse->position().toPoint())) {
                     emit Click();
+                }
+                // A middle click pastes the desktop's selection where the desktop has one, as
+                // the box would, but within MaxLength.
+                if (mouse->button() == Qt::MiddleButton && SelectionSupported() &&
+                    txtInput->isEnabled() && !txtInput->isReadOnly()) {
+                    txtInput->deselect();
+                    InsertTyped(SelectionText());
+                    return true;
                 }
             }
             return false;

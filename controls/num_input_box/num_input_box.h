@@ -1,16 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NumInputBoxR: a single-line box for one number. It filters keystrokes by Mode (real or
 // integer, signed or not, or free text), validates and rewrites its text in canonical form when
 // the focus leaves it or the host asks, converts its text to the numeric types with errors
 // numbered from ErrBase, and paints an empty box in MustEnterColor while MustEnter is set.
-// MaxLength (0 for none) limits what the user types, pastes or composes, never the text the
-// program writes: Text, Value, SelText and DefaultValue are taken whole, whatever their length
-// (the box sets no limit of its own). Every character the user's keys would insert, whatever
-// modifiers produced it (AltGr comes as Ctrl+Alt), passes the keystroke filter and raises
-// KeyPress; a host that sets KeyAscii to 8 gets a backspace, one that sets KeyCode to 0 in
-// KeyDown discards the key.
-// The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; the box's edit menu
-// (切り取り, コピー, 貼り付け, 削除, すべて選択) does the same work, and dropping text on the
-// box is turned off.
+// MaxLength (0 for none) limits what the user puts in, by every road: typing, Ctrl+V,
+// Shift+Insert, the edit menu, a middle click, an input method's commit. It never limits the
+// text the program writes: Text, Value, SelText and DefaultValue are taken whole, whatever their
+// length (the box sets no limit of its own, and so each of those roads is the control's). Every
+// character the user's keys would insert, whatever modifiers produced it (AltGr comes as
+// Ctrl+Alt), passes the keystroke filter and raises KeyPress; a host that sets KeyAscii to 8
+// gets a backspace, and other control characters are never inserted. A host that sets KeyCode
+// to 0 in KeyDown stops the box's own handling of the key (Delete, Shift+Insert), not the
+// character it makes. A key or paste that changes nothing raises no Change.
+// The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; Shift+Insert pastes like
+// Ctrl+V, the box's edit menu (切り取り, コピー, 貼り付け, 削除, すべて選択) does the same work,
+// and dropping text on the box is turned off.
 #pragma once
 
 #include <QFont>
@@ -42,7 +46,7 @@ class NumInputBoxR : public QWidget {
     Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
     Q_PROPERTY(bool LimitCheck READ LimitCheck WRITE setLimitCheck)
     Q_PROPERTY(double LowerLimit READ LowerLimit WRITE setLowerLimit)
-    Q_PROPERTY(qint16 MaxLength READ MaxLength WRITE setMaxLength)
+    Q_PROPERTY(qint16 MaxLength READ MaxLengthProperty WRITE setMaxLength)
     Q_PROPERTY(qint32 Mode READ Mode WRITE setMode)
     Q_PROPERTY(bool MustEnter READ MustEnter WRITE setMustEnter)
     Q_PROPERTY(quint32 MustEnterColor READ MustEnterColor WRITE setMustEnterColor)
@@ -52,11 +56,11 @@ class NumInputBoxR : public QWidget {
     Q_PROPERTY(QString SelText READ SelText WRITE setSelText)
     Q_PROPERTY(QString Text READ Text WRITE setText)
     Q_PROPERTY(double UpperLimit READ UpperLimit WRITE setUpperLimit)
-    Q_PROPERTY(double ValDbl READ ValDbl)
+    Q_PROPERTY(double ValDbl READ ValDblProperty)
     Q_PROPERTY(bool ValidateAtLostFocus READ ValidateAtLostFocus WRITE setValidateAtLostFocus)
-    Q_PROPERTY(qint16 ValInt READ ValInt)
-    Q_PROPERTY(qint32 ValLng READ ValLng)
-    Q_PROPERTY(float ValSng READ ValSng)
+    Q_PROPERTY(qint16 ValInt READ ValIntProperty)
+    Q_PROPERTY(qint32 ValLng READ ValLngProperty)
+    Q_PROPERTY(float ValSng READ ValSngProperty)
     Q_PROPERTY(QString Value READ Value WRITE setValue)
 
 public:
@@ -147,6 +151,15 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The reads behind the properties, for QObject::property, through which no error may pass: a
+    // text that does not convert reads as 0 (and sets ErrFlag), a MaxLength beyond 16 bits as the
+    // nearest 16-bit number.
+    double ValDblProperty();
+    qint16 ValIntProperty();
+    qint32 ValLngProperty();
+    float ValSngProperty();
+    qint16 MaxLengthProperty() const;
+
     bool ValidateInput();
     QString GetMessage(short number) const;
     void ApplyMustEnterColor();
@@ -162,6 +175,8 @@ private:
     void ShowEditMenu(QPoint position);
     // The part of `inserted` that fits within MaxLength in place of the selection.
     QString FitMaxLength(const QString &inserted) const;
+    // Puts what the learner types or pastes in place of the selection, within MaxLength.
+    void InsertTyped(const QString &text);
     void ApplyIMEMode();
     [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,
                                            short overflowMessage);

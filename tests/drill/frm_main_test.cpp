@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a learner drives it: clicks and keys on the real widgets, offscreen.
 #include "frm_main.h"
 
@@ -23,8 +24,10 @@
 #include "caption_frame.h"
 #include "caption_label.h"
 #include "colours.h"
+#include "control_test_helpers.h"
 #include "drill_rules.h"
 #include "drill_timer.h"
+#include "frm_main_properties.h"
 #include "frm_table.h"
 #include "image_box.h"
 #include "message_recorder.h"
@@ -213,8 +216,16 @@ TEST_F(MainWindowTest, EveryQuestionFormCanBeAnsweredRightAndWrong)
 }
 
 // The answer options of each form stand in the order of Qt's own sorted list.
+// The codes in alphabetical order whatever the locale (ctest runs this under Lithuanian and
+// Estonian too, whose collations put Y after I and Z after S); the names in the locale's order,
+// as Qt's sorted list puts them.
 TEST_F(MainWindowTest, AnswerOptionsFollowTheOrderOfQtsSortedList)
 {
+    const QStringList alphabetical[] = {
+        QStringLiteral("A B C D E F G H I K L M N P Q R S T V W Y Z").split(u' '),
+        QStringLiteral("Ala Arg Asn Asp Asx Cys Gln Glu Glx Gly His Ile Leu Lys Met Phe Pro Ser "
+                       "Thr Trp Tyr Val")
+            .split(u' ')};
     for (int answer = 0; answer <= 2; ++answer) {
         SCOPED_TRACE(answer);
         ChooseForms(3, answer);
@@ -225,9 +236,27 @@ TEST_F(MainWindowTest, AnswerOptionsFollowTheOrderOfQtsSortedList)
         }
         ASSERT_EQ(ui.mopAnswer->OptionCount(), 22);
         for (int k = 0; k < 22; ++k) {
-            EXPECT_EQ(ui.mopAnswer->Option(k)->text(), sorted.item(k)->text()) << k;
+            EXPECT_EQ(ui.mopAnswer->Option(k)->text(),
+                      answer < 2 ? alphabetical[answer].at(k) : sorted.item(k)->text())
+                << k;
         }
     }
+}
+
+// An error raised in a handler that Qt called stops at the handler's edge, shown in a box with
+// its number, and the window goes on: here the answers' default option lies beyond them.
+TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn)
+{
+    tavimor::PropertyBag design = tavimor::frm_main_design::mopAnswer();
+    design.WriteProperty(QStringLiteral("DefaultValue"), qint16{30}, qint16{0});
+    EXPECT_EQ(tavimor::testing::ErrorNumber([&] { ui.mopAnswer->ReadProperties(design); }), 340);
+    boxes.Clear();
+    Click(ui.mopAnswerType->Option(1));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].style, 16);
+    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(QStringLiteral("エラー番号 340\r")));
+    Click(ui.cmdQuestion);
+    EXPECT_NE(ShownRow(), 0);
 }
 
 TEST_F(MainWindowTest, AskingTwiceThenAnsweringRightCountsOneOfTwo)
@@ -725,7 +754,8 @@ TEST_F(MainWindowTest, QuestionsAndJudgementsAreAnnounced)
 }
 
 // Under a colour scheme whose button colour differs from the window's, labels, frames, options
-// and switches share the window's background instead of standing out as patches.
+// and switches share the window's background instead of standing out as patches, and their texts
+// take the scheme's text colour; alike when the scheme is switched while the window is open.
 TEST(MainWindowColours, SurfacesShareTheWindowBackground)
 {
     MessageRecorder boxes;
@@ -733,11 +763,18 @@ TEST(MainWindowColours, SurfacesShareTheWindowBackground)
     QPalette scheme = original;
     scheme.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3b));
     scheme.setColor(QPalette::Button, QColor(0x5a, 0x61, 0x68));
-    QApplication::setPalette(scheme);
-    {
+    const QColor text(0xef, 0xf0, 0xf1);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        scheme.setColor(role, text);
+    }
+    for (const bool switchedWhileOpen : {false, true}) {
+        SCOPED_TRACE(switchedWhileOpen ? "switched while open" : "opened under the scheme");
+        QApplication::setPalette(switchedWhileOpen ? original : scheme);
         frmMain window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QApplication::setPalette(scheme);
+        QCoreApplication::sendPostedEvents();  // the windows take a new palette from the loop
         const tavimor::frmMainDesign &ui = window.Ui();
         const QImage shot = window.grab().toImage();
         const QRgb background = scheme.color(QPalette::Window).rgb();
@@ -749,6 +786,12 @@ TEST(MainWindowColours, SurfacesShareTheWindowBackground)
              std::initializer_list<QWidget *>{ui.Label1, ui.Frame1, ui.chkShowAnswer,
                                               ui.mopAnswer->Option(0), ui.lblTimeLimit[1]}) {
             EXPECT_EQ(corner(surface), background) << surface->objectName().toStdString();
+        }
+        for (QWidget *caption : std::initializer_list<QWidget *>{
+                 ui.Label1, ui.mopAnswer->findChild<QGroupBox *>(), ui.mopAnswer->Option(21),
+                 ui.chkShowAnswer->CheckBox()}) {
+            EXPECT_EQ(caption->palette().color(caption->foregroundRole()), text)
+                << caption->objectName().toStdString();
         }
     }
     QApplication::setPalette(original);

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see colours.h.
 #include "colours.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -85,27 +88,104 @@ QRect TwipsRect(double left, double top, double width, double height)
 
 namespace tavimor {
 namespace {
+
 const char *const kBackColorProperty = "tavimorBackColor";
 const char *const kForeColorProperty = "tavimorForeColor";
-}  // namespace
+const char *const kBackRoleProperty = "tavimorBackColorRole";
+const char *const kForeRoleProperty = "tavimorForeColorRole";
 
-void SetBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
+bool IsSystemColour(OleColor colour)
+{
+    return (colour & 0x80000000u) != 0;
+}
+
+void ApplyBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(colour));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(role == QPalette::Window);
-    widget->setProperty(kBackColorProperty, QVariant::fromValue<quint32>(colour));
 }
 
-void SetForeColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
+void ApplyForeColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
 {
     QPalette palette = widget->palette();
     const QColor qcolour = ToQColor(colour);
     palette.setColor(QPalette::Active, role, qcolour);
     palette.setColor(QPalette::Inactive, role, qcolour);
     widget->setPalette(palette);
+}
+
+// When the desktop's colour scheme changes while the program runs (dark mode switched on or
+// off), the application's palette changes under widgets whose system colours were resolved into
+// their own palettes: each is resolved again from the new palette, so that the windows look as
+// if opened under it.
+class SystemColourWatcher final : public QObject {
+public:
+    using QObject::QObject;
+
+    static void Ensure()
+    {
+        static QPointer<SystemColourWatcher> watcher;
+        if (watcher.isNull() && qApp != nullptr) {
+            watcher = new SystemColourWatcher(qApp);
+            qApp->installEventFilter(watcher);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            ResolveSystemColoursAgain();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void ResolveSystemColoursAgain()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        const QVariant back = widget->property(kBackColorProperty);
+        if (back.isValid() && IsSystemColour(back.value<quint32>())) {
+            ApplyBackColor(widget, back.value<quint32>(),
+                           widget->property(kBackRoleProperty).value<QPalette::ColorRole>());
+        }
+        const QVariant fore = widget->property(kForeColorProperty);
+        if (fore.isValid() && IsSystemColour(fore.value<quint32>())) {
+            ApplyForeColor(widget, fore.value<quint32>(),
+                           widget->property(kForeRoleProperty).value<QPalette::ColorRole>());
+        }
+    }
+}
+
+void SetBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
+{
+    ApplyBackColor(widget, colour, role);
+    widget->setAutoFillBackground(role == QPalette::Window);
+    widget->setProperty(kBackColorProperty, QVariant::fromValue<quint32>(colour));
+    widget->setProperty(kBackRoleProperty, QVariant::fromValue(role));
+    SystemColourWatcher::Ensure();
+}
+
+void SetForeColor(QWidget *widget, OleColor colour, QPalette::ColorRole role)
+{
+    ApplyForeColor(widget, colour, role);
     widget->setProperty(kForeColorProperty, QVariant::fromValue<quint32>(colour));
+    widget->setProperty(kForeRoleProperty, QVariant::fromValue(role));
+    SystemColourWatcher::Ensure();
+}
+
+void CopyColours(const QWidget *from, QWidget *to)
+{
+    to->setPalette(from->palette());
+    to->setAutoFillBackground(from->autoFillBackground());
+    for (const char *property :
+         {kBackColorProperty, kForeColorProperty, kBackRoleProperty, kForeRoleProperty}) {
+        to->setProperty(property, from->property(property));
+    }
 }
 
 OleColor BackColorOf(const QWidget *widget, OleColor fallback)

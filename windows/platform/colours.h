@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours and lengths as the program's designs give them: a colour is 0x00BBGGRR, or
 // 0x80000000 plus the number of a system colour; lengths are twips, 15 to a pixel.
 // Platform layer (windows/platform/), below the controls and the windows.
@@ -37,12 +38,17 @@ class QWidget;
 namespace tavimor {
 
 // Gives a widget a background or text colour in the given palette role and remembers the value
-// as given, so that it reads back as a system colour when it was one. Text colours leave the
-// disabled look to the style.
+// as given, so that it reads back as a system colour when it was one, and is resolved again when
+// the application's palette changes. Text colours leave the disabled look to the style.
 void SetBackColor(QWidget *widget, OleColor colour, QPalette::ColorRole role = QPalette::Window);
 void SetForeColor(QWidget *widget, OleColor colour,
                   QPalette::ColorRole role = QPalette::WindowText);
 OleColor BackColorOf(const QWidget *widget, OleColor fallback);
 OleColor ForeColorOf(const QWidget *widget, OleColor fallback);
+// Gives `to` the colours of `from`, with the values as given.
+void CopyColours(const QWidget *from, QWidget *to);
+// Resolves every widget's system colours again from the application's palette. Runs by itself
+// whenever that palette changes (the desktop's scheme switched while the program runs).
+void ResolveSystemColoursAgain();
 
 }  // namespace tavimor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform layer (windows/platform/): see input_codes.h.
 #include "input_codes.h"
 
@@ -101,7 +102,7 @@ short KeyAsciiOf(const QKeyEvent *event)
     }
     switch (key) {
         case Qt::Key_Backspace:
-            return 8;
+            return control ? 127 : 8;  // Ctrl+Backspace makes the delete character
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return 13;

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list box in the sorted style: each item added takes its place in ascending order of its
-// text, by the collation of the user's locale (QString::localeAwareCompare), ahead of any item
-// that collates equal to it, as Qt's sorted item views place theirs. Items are read back by
-// position, counting from 0. Shown, it lists its items one to a line on the base colour.
-// It holds nothing but its texts, so a window that only sorts with it does not load Qt's item
-// views at start-up.
-// Platform layer (windows/platform/), below the controls and the windows.
+// text, ahead of any item that compares equal to it, as Qt's sorted item views place theirs.
+// Texts in Latin letters (ASCII) are in alphabetical order whatever the locale, and before the
+// others; the others are in the order of the user's locale (QString::localeAwareCompare). Items are
+// read back by position, counting from 0. Shown, it lists its items one to a line on the base
+// colour. It holds nothing but its texts, so a window that only sorts with it does not load Qt's
+// item views at start-up. Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
 #include <QStringList>

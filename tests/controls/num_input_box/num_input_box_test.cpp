@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "num_input_box.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -110,20 +112,39 @@ TEST_F(NumInputBoxTest, HostSeesRefusedKeysAsZeroAndMayDiscardAccepted)
             keyAscii = 8;
         }
     });
+    // A key code set to 0 stops the box's own handling of the key (Delete), not its character.
     QObject::connect(&box, &NumInputBoxR::KeyDown, &box, [](short &keyCode, short &) {
-        if (keyCode == '5') {
+        if (keyCode == '5' || keyCode == 46) {
             keyCode = 0;
         }
     });
     QTest::keyClicks(box.TextBox(), QStringLiteral("a17259"));
-    EXPECT_EQ(seen, (QList<short>{0, '1', '7', '2', '9'}));
-    EXPECT_EQ(box.Text(), QStringLiteral("1"));
+    EXPECT_EQ(seen, (QList<short>{0, '1', '7', '2', '5', '9'}));
+    EXPECT_EQ(box.Text(), QStringLiteral("12"));
+    box.setSelStart(0);
+    QTest::keyClick(box.TextBox(), Qt::Key_Delete);
+    EXPECT_EQ(box.Text(), QStringLiteral("12"));
     // AltGr arrives as Ctrl+Alt: its characters meet the filter too.
     for (char c : {'@', '{'}) {
         QTest::keyClick(box.TextBox(), c, Qt::ControlModifier | Qt::AltModifier);
     }
-    EXPECT_EQ(box.Text(), QStringLiteral("1"));
-    EXPECT_EQ(seen.mid(5), (QList<short>{0, 0}));
+    EXPECT_EQ(box.Text(), QStringLiteral("12"));
+    EXPECT_EQ(seen.mid(6), (QList<short>{0, 0}));
+}
+
+// A one-line box takes no control character, whether the host put it in or Ctrl+Backspace
+// (the delete character, 127) made it.
+TEST_F(NumInputBoxTest, NoControlCharacterLandsInTheBox)
+{
+    box.setMode(3);
+    QObject::connect(&box, &NumInputBoxR::KeyPress, &box, [](short &keyAscii) {
+        keyAscii = keyAscii == '5' ? 13 : keyAscii == '6' ? 9 : keyAscii == '7' ? 27 : keyAscii;
+    });
+    box.setText(QStringLiteral("12"));
+    box.setSelStart(2);
+    QTest::keyClicks(box.TextBox(), QStringLiteral("567"));
+    QTest::keyClick(box.TextBox(), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("12"));
 }
 
 TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
@@ -154,12 +175,24 @@ TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
     EXPECT_FALSE(box.TextBox()->acceptDrops());
     EXPECT_EQ(presses.count(), 5);
 
-    // What is pasted or typed stops at MaxLength; what the program writes does not.
+    // What is pasted or typed stops at MaxLength, and a key that changes nothing raises no
+    // Change; what the program writes is taken whole.
     box.setMaxLength(3);
     tavimor::SetClipboardText(QStringLiteral("12345"));
     QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
+    QSignalSpy changes(&box, &NumInputBoxR::Change);
     QTest::keyClick(box.TextBox(), Qt::Key_6);
+    QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(changes.count(), 0);
+    box.Cls();
+    QTest::keyClick(box.TextBox(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(box.Text(), QStringLiteral("123"));
+    if (tavimor::SelectionSupported()) {  // a middle click pastes the desktop's selection
+        QGuiApplication::clipboard()->setText(QStringLiteral("98765"), QClipboard::Selection);
+        box.Cls();
+        QTest::mouseClick(box.TextBox(), Qt::MiddleButton);
+        EXPECT_EQ(box.Text(), QStringLiteral("987"));
+    }
     box.setText(QStringLiteral("123456"));
     EXPECT_EQ(box.Text(), QStringLiteral("123456"));
     box.setMaxLength(0);
@@ -329,6 +362,9 @@ TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors)
         EXPECT_EQ(ErrorNumber([&] { failure.read(box); }), failure.number);
     }
     EXPECT_TRUE(box.ErrFlag());
+    // Read through the meta-object system, where no error may pass, a failed conversion is 0.
+    box.setText(QStringLiteral("abc"));
+    EXPECT_EQ(ErrorNumber([&] { EXPECT_EQ(box.property("ValDbl").toDouble(), 0.0); }), 0);
     box.setText(QStringLiteral("5"));
     EXPECT_TRUE(box.ValidateValue());
     EXPECT_TRUE(box.ErrFlag());  // never cleared
