@@ -49,13 +49,11 @@ QString WrapCaption(const QString &caption, const QFontMetrics &metrics, int wid
 }  // namespace
 
 BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
-    : QWidget(parent),
-      m_host(host != nullptr ? host : ControlHost::Default()),
-      chkBooleanBox(new CheckButton(this))
+    : ControlBase(host, {}, parent), chkBooleanBox(new CheckButton(this))
 {
     setObjectName(QStringLiteral("BooleanBox"));
     chkBooleanBox->setObjectName(QStringLiteral("chkBooleanBox"));
-    chkBooleanBox->setFont(m_host->AmbientFont());
+    chkBooleanBox->setFont(Host()->AmbientFont());
     chkBooleanBox->setGeometry(TwipsRect(0, 0, 2175, 375));
     chkBooleanBox->installEventFilter(this);
     setFocusProxy(chkBooleanBox);
@@ -73,11 +71,6 @@ BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
 void BooleanBox::Cls()
 {
     setValue(false);
-}
-
-void BooleanBox::Refresh()
-{
-    repaint();
 }
 
 void BooleanBox::Restore()
@@ -140,11 +133,6 @@ void BooleanBox::SetCheckState(short state)
 
 // ---- properties ----
 
-void BooleanBox::Notify(const char *property)
-{
-    m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
-}
-
 quint32 BooleanBox::BackColor() const
 {
     return BackColorOf(chkBooleanBox, kDefaultBackColor);
@@ -184,7 +172,7 @@ void BooleanBox::ShowCaption()
 
 void BooleanBox::setDefaultValue(bool value)
 {
-    if (m_host->UserMode()) {
+    if (Host()->UserMode()) {
         throw NumberedError(NumberedError::kCannotSetAtRunTime);
     }
     m_DefaultValue = value;
@@ -226,18 +214,6 @@ void BooleanBox::setForeColor(quint32 colour)
     Notify("ForeColor");
 }
 
-void BooleanBox::setKeyName(const QString &name)
-{
-    m_KeyName = name;
-    Notify("KeyName");
-}
-
-void BooleanBox::setSectionName(const QString &name)
-{
-    m_SectionName = name;
-    Notify("SectionName");
-}
-
 bool BooleanBox::Value() const
 {
     if (m_AlwaysFalseWhenNotEnabled && !Enabled()) {
@@ -266,7 +242,7 @@ void BooleanBox::ReadProperties(const PropertyBag &bag)
     m_caption = bag.ReadString(QStringLiteral("Caption"), kDefaultCaption);
     chkBooleanBox->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
     SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor));
-    chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
+    chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
     ShowCaption();
     m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"), false);
     m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), false);
@@ -281,7 +257,7 @@ void BooleanBox::WriteProperties(PropertyBag &bag) const
     bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), kDefaultCaption);
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
-    bag.WriteProperty(QStringLiteral("Font"), Font(), m_host->AmbientFont());
+    bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
     bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
     bag.WriteProperty(QStringLiteral("AlwaysFalseWhenNotEnabled"), m_AlwaysFalseWhenNotEnabled,
                       false);

@@ -7,8 +7,9 @@
 
 #include <QFont>
 #include <QString>
-#include <QWidget>
 #include <variant>
+
+#include "control_base.h"
 
 class QCheckBox;
 
@@ -17,7 +18,7 @@ class ControlHost;
 class PropertyBag;
 }  // namespace tavimor
 
-class BooleanBox : public QWidget {
+class BooleanBox : public tavimor::ControlBase {
     Q_OBJECT
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -25,8 +26,6 @@ class BooleanBox : public QWidget {
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
-    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
     Q_PROPERTY(bool AlwaysFalseWhenNotEnabled READ AlwaysFalseWhenNotEnabled WRITE
                    setAlwaysFalseWhenNotEnabled)
@@ -43,7 +42,6 @@ public:
     void WriteProperties(tavimor::PropertyBag &bag) const;
 
     void Cls();
-    void Refresh();
     void Restore();
     void RestoreDefault();
     void Store();
@@ -60,10 +58,6 @@ public:
     void setFont(const QFont &font);
     quint32 ForeColor() const;
     void setForeColor(quint32 colour);
-    QString KeyName() const { return m_KeyName; }
-    void setKeyName(const QString &name);
-    QString SectionName() const { return m_SectionName; }
-    void setSectionName(const QString &name);
     bool Value() const;
     void setValue(bool value);
     bool AlwaysFalseWhenNotEnabled() const { return m_AlwaysFalseWhenNotEnabled; }
@@ -89,15 +83,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void Notify(const char *property);
     void ShowCaption();
 
-    tavimor::ControlHost *m_host;
     QCheckBox *chkBooleanBox;
     QString m_caption;
     bool m_AlwaysFalseWhenNotEnabled = false;
     bool m_DefaultValue = false;
-    QString m_KeyName;
-    QString m_SectionName;
     std::variant<std::monostate, short, QString> m_savedState;
 };

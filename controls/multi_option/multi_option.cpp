@@ -45,21 +45,20 @@ qint32 RoundTwips(float twips)
 }  // namespace
 
 MultiOption::MultiOption(ControlHost *host, QWidget *parent)
-    : QWidget(parent),
-      m_host(host != nullptr ? host : ControlHost::Default()),
+    : ControlBase(host, kMessages, parent),
       frameContainer(new CaptionFrame(this)),
       m_group(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("MultiOption"));
     frameContainer->setObjectName(QStringLiteral("frameContainer"));
-    frameContainer->setFont(m_host->AmbientFont());
+    frameContainer->setFont(Host()->AmbientFont());
     SetBackColor(frameContainer, kDefaultBackColor);
     SetForeColor(frameContainer, kDefaultForeColor);
     frameContainer->installEventFilter(this);
     m_group->setExclusive(true);
 
     QRadioButton *first = CreateOption(0);
-    first->setFont(m_host->AmbientFont());
+    first->setFont(Host()->AmbientFont());
     SetBackColor(first, kDefaultBackColor);
     SetForeColor(first, kDefaultForeColor);
     m_optionGeometry[0] = {120, 240, 1335, 255};
@@ -123,19 +122,9 @@ std::span<const MessageRow> MultiOption::Messages()
     return kMessages;
 }
 
-QString MultiOption::GetMessage(short number) const
-{
-    return LookupMessage(kMessages, number, m_host->LocaleID());
-}
-
-void MultiOption::Notify(const char *property)
-{
-    m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
-}
-
 void MultiOption::ShowMessage(short number)
 {
-    MsgBox(GetMessage(number), kMsgBoxCritical, GetMessage(102));
+    ControlBase::ShowMessage(GetMessage(number));
 }
 
 void MultiOption::DeselectAll()
@@ -174,11 +163,6 @@ void MultiOption::SelectOption(int index)
 void MultiOption::Cls()
 {
     DeselectAll();
-}
-
-void MultiOption::Refresh()
-{
-    repaint();
 }
 
 void MultiOption::Store()
@@ -260,7 +244,7 @@ void MultiOption::setCaptionFont(const QFont &font)
 
 void MultiOption::setDefaultValue(qint16 value)
 {
-    if (m_host->UserMode()) {
+    if (Host()->UserMode()) {
         throw NumberedError(NumberedError::kCannotSetAtRunTime);
     }
     if (value < -1) {
@@ -298,12 +282,6 @@ void MultiOption::setHoriSpace(qint32 space)
     m_HoriSpace = space;
     RebuildOptions();
     Notify("HoriSpace");
-}
-
-void MultiOption::setKeyName(const QString &name)
-{
-    m_KeyName = name;
-    Notify("KeyName");
 }
 
 quint32 MultiOption::OptionBackColor() const
@@ -417,12 +395,6 @@ void MultiOption::setOptionWidth(qint32 width)
     RebuildOptions();
 }
 
-void MultiOption::setSectionName(const QString &name)
-{
-    m_SectionName = name;
-    Notify("SectionName");
-}
-
 qint16 MultiOption::Value() const
 {
     for (std::size_t i = 0; i < optChildOption.size(); ++i) {
@@ -533,13 +505,13 @@ void MultiOption::ReadProperties(const PropertyBag &bag)
     frameContainer->setTitle(bag.ReadString(QStringLiteral("Caption"), QString()));
     frameContainer->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
     SetForeColor(frameContainer, bag.ReadColour(QStringLiteral("CaptionColor"), kDefaultForeColor));
-    frameContainer->setFont(bag.ReadFont(QStringLiteral("CaptionFont"), m_host->AmbientFont()));
+    frameContainer->setFont(bag.ReadFont(QStringLiteral("CaptionFont"), Host()->AmbientFont()));
 
     QRadioButton *first = optChildOption[0];
     SetBackColor(first, bag.ReadColour(QStringLiteral("OptionBackColor"), kDefaultBackColor));
     SetForeColor(first, bag.ReadColour(QStringLiteral("OptionForeColor"), kDefaultForeColor));
     m_optionGeometry[0].Left = static_cast<float>(bag.ReadInt32(QStringLiteral("OptionLeft"), 120));
-    first->setFont(bag.ReadFont(QStringLiteral("OptionFont"), m_host->AmbientFont()));
+    first->setFont(bag.ReadFont(QStringLiteral("OptionFont"), Host()->AmbientFont()));
 
     m_DefaultValue = bag.ReadInt16(QStringLiteral("DefaultValue"), 0);
     m_HoriSpace = bag.ReadInt32(QStringLiteral("HoriSpace"), 0);
@@ -563,7 +535,7 @@ void MultiOption::ReadProperties(const PropertyBag &bag)
 
 void MultiOption::WriteProperties(PropertyBag &bag) const
 {
-    const QFont ambient = m_host->AmbientFont();
+    const QFont ambient = Host()->AmbientFont();
     bag.WriteProperty(QStringLiteral("BackStyle"), m_BackStyle, qint16{1});
     bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), QString());

@@ -10,12 +10,11 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 #include <optional>
 #include <span>
 #include <vector>
 
-#include "colours.h"
+#include "control_base.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -27,7 +26,7 @@ struct MessageRow;
 class PropertyBag;
 }  // namespace tavimor
 
-class MultiOption : public QWidget {
+class MultiOption : public tavimor::ControlBase {
     Q_OBJECT
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(qint32 BorderStyle READ BorderStyle WRITE setBorderStyle)
@@ -37,7 +36,6 @@ class MultiOption : public QWidget {
     Q_PROPERTY(qint16 DefaultValue READ DefaultValue WRITE setDefaultValue)
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(qint32 HoriSpace READ HoriSpace WRITE setHoriSpace)
-    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
     Q_PROPERTY(quint32 OptionBackColor READ OptionBackColor WRITE setOptionBackColor)
     Q_PROPERTY(QString OptionCaptions READ OptionCaptions WRITE setOptionCaptions)
     Q_PROPERTY(QFont OptionFont READ OptionFont WRITE setOptionFont)
@@ -48,7 +46,6 @@ class MultiOption : public QWidget {
     Q_PROPERTY(qint16 OptionNumPerLine READ OptionNumPerLine WRITE setOptionNumPerLine)
     Q_PROPERTY(qint32 OptionTop READ OptionTop WRITE setOptionTop)
     Q_PROPERTY(qint32 OptionWidth READ OptionWidth WRITE setOptionWidth)
-    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
     Q_PROPERTY(qint16 Value READ Value WRITE setValue)
     Q_PROPERTY(qint32 VartSpace READ VartSpace WRITE setVartSpace)
 
@@ -58,16 +55,15 @@ public:
     // default (running) host.
     explicit MultiOption(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
 
-    // Creates the control's settings from a stored set, then rebuilds and selects DefaultValue.
     // The control's own rows of its bilingual message table (beside the common ones).
     static std::span<const tavimor::MessageRow> Messages();
 
+    // Creates the control's settings from a stored set, then rebuilds and selects DefaultValue.
     void ReadProperties(const tavimor::PropertyBag &bag);
     // Writes every setting into the set, leaving out values equal to their defaults.
     void WriteProperties(tavimor::PropertyBag &bag) const;
 
     void Cls();
-    void Refresh();
     void Store();
     void Restore();
     void RestoreDefault();
@@ -88,8 +84,6 @@ public:
     void setEnabled(bool enabled);
     qint32 HoriSpace() const { return m_HoriSpace; }
     void setHoriSpace(qint32 space);
-    QString KeyName() const { return m_KeyName; }
-    void setKeyName(const QString &name);
     quint32 OptionBackColor() const;
     void setOptionBackColor(quint32 colour);
     QString OptionCaptions() const { return m_OptionCaptions; }
@@ -110,8 +104,6 @@ public:
     void setOptionTop(qint32 top);
     qint32 OptionWidth() const { return m_OptionWidth; }
     void setOptionWidth(qint32 width);
-    QString SectionName() const { return m_SectionName; }
-    void setSectionName(const QString &name);
     qint16 Value() const;
     void setValue(qint16 value);
     qint32 VartSpace() const { return m_VartSpace; }
@@ -148,9 +140,7 @@ protected:
 private:
     void RebuildOptions();
     void SplitOptionCaptions();
-    QString GetMessage(short number) const;
 
-    void Notify(const char *property);
     void ShowMessage(short number);
     void DeselectAll();
     void UpdateTabStop();
@@ -159,7 +149,6 @@ private:
     void PlaceOption(int index);
     void RaiseMouse(QMouseEvent *event, void (MultiOption::*signal)(short, short, float, float));
 
-    tavimor::ControlHost *m_host;
     QGroupBox *frameContainer;
     std::vector<QRadioButton *> optChildOption;
     std::vector<OptionGeometry> m_optionGeometry;
@@ -171,13 +160,11 @@ private:
     std::optional<qint16> m_StoredValue;
     qint16 m_DefaultValue = 0;
     qint32 m_HoriSpace = 0;
-    QString m_KeyName;
     QStringList m_CaptionList{QString()};
     QString m_OptionCaptions;
     qint32 m_OptionHeight = 250;
     qint16 m_OptionNum = 1;
     qint16 m_OptionNumPerLine = 0;
     qint32 m_OptionWidth = 1300;
-    QString m_SectionName;
     qint32 m_VartSpace = 0;
 };

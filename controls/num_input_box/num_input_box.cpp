@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "clipboard.h"
+#include "colours.h"
 #include "control_host.h"
 #include "input_codes.h"
 #include "message_box.h"
@@ -60,9 +61,7 @@ std::string Utf8(const QString &text)
 }  // namespace
 
 NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
-    : QWidget(parent),
-      m_host(host != nullptr ? host : ControlHost::Default()),
-      txtInput(new QLineEdit(this))
+    : ControlBase(host, kMessages, parent), txtInput(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("NumInputBoxR"));
     txtInput->setObjectName(QStringLiteral("txtInput"));
@@ -89,21 +88,6 @@ NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
 std::span<const MessageRow> NumInputBoxR::Messages()
 {
     return kMessages;
-}
-
-QString NumInputBoxR::GetMessage(short number) const
-{
-    return LookupMessage(kMessages, number, m_host->LocaleID());
-}
-
-void NumInputBoxR::Notify(const char *property)
-{
-    m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
-}
-
-void NumInputBoxR::ShowMessage(const QString &text)
-{
-    MsgBox(text, kMsgBoxCritical, GetMessage(102));
 }
 
 void NumInputBoxR::ApplyMustEnterColor()
@@ -139,11 +123,6 @@ void NumInputBoxR::ApplyIMEMode()
 void NumInputBoxR::Cls()
 {
     txtInput->setText(QString());
-}
-
-void NumInputBoxR::Refresh()
-{
-    repaint();
 }
 
 void NumInputBoxR::Store()
@@ -256,7 +235,7 @@ void NumInputBoxR::RaiseConversionError(int status, std::int32_t overflowOffset,
                                         short overflowMessage)
 {
     m_ErrFlag = true;
-    const std::string source = Utf8(m_host->ApplicationTitle());
+    const std::string source = Utf8(Host()->ApplicationTitle());
     if (status == static_cast<int>(ConversionStatus::Overflow)) {
         throw NumberedError(AddErrorNumber(m_ErrBase, overflowOffset), source,
                             Utf8(GetMessage(overflowMessage)));
@@ -333,7 +312,7 @@ void NumInputBoxR::setBackColor(quint32 colour)
 
 void NumInputBoxR::setDefaultValue(const QString &value)
 {
-    if (m_host->UserMode()) {
+    if (Host()->UserMode()) {
         throw NumberedError(NumberedError::kCannotSetAtRunTime);
     }
     m_DefaultValue = value;
@@ -392,12 +371,6 @@ void NumInputBoxR::setIMEMode(qint32 mode)
     Notify("IMEMode");
 }
 
-void NumInputBoxR::setKeyName(const QString &name)
-{
-    m_KeyName = name;
-    Notify("KeyName");
-}
-
 void NumInputBoxR::setLimitCheck(bool check)
 {
     m_LimitCheck = check;
@@ -407,7 +380,7 @@ void NumInputBoxR::setLimitCheck(bool check)
 void NumInputBoxR::setLowerLimit(double limit)
 {
     if (limit > m_UpperLimit) {
-        if (m_host->UserMode()) {
+        if (Host()->UserMode()) {
             throw NumberedError(3001, {}, Utf8(GetMessage(2012)));
         }
         ShowMessage(GetMessage(2012));
@@ -476,7 +449,7 @@ void NumInputBoxR::setMaxLength(qint16 length)
 void NumInputBoxR::setMode(qint32 mode)
 {
     if (mode < 0 || mode > kModeFreeText) {
-        if (m_host->UserMode()) {
+        if (Host()->UserMode()) {
             throw NumberedError(3000, {}, Utf8(GetMessage(2011)));
         }
         ShowMessage(GetMessage(2011));
@@ -497,12 +470,6 @@ void NumInputBoxR::setMustEnterColor(quint32 colour)
 {
     m_MustEnterColor = colour;
     Notify("MustEnterColor");
-}
-
-void NumInputBoxR::setSectionName(const QString &name)
-{
-    m_SectionName = name;
-    Notify("SectionName");
 }
 
 qint32 NumInputBoxR::SelLength() const
@@ -554,7 +521,7 @@ void NumInputBoxR::setText(const QString &text)
 void NumInputBoxR::setUpperLimit(double limit)
 {
     if (limit < m_LowerLimit) {
-        if (m_host->UserMode()) {
+        if (Host()->UserMode()) {
             throw NumberedError(3001, {}, Utf8(GetMessage(2013)));
         }
         ShowMessage(GetMessage(2013));
@@ -586,7 +553,7 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
     SetForeColor(txtInput, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor),
                  QPalette::Text);
     m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), 3);
-    setFont(bag.ReadFont(QStringLiteral("Font"), m_host->AmbientFont()));
+    setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
     m_maxLength = bag.ReadInt32(QStringLiteral("MaxLength"), 0);
 
     m_DefaultValue = bag.ReadString(QStringLiteral("DefaultValue"), QString());
@@ -602,7 +569,7 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
     ApplyIMEMode();
 
     m_NormalBackColor = BackColor();
-    if (m_host->UserMode()) {
+    if (Host()->UserMode()) {
         ApplyMustEnterColor();
     }
     txtInput->setText(m_DefaultValue);
@@ -614,7 +581,7 @@ void NumInputBoxR::WriteProperties(PropertyBag &bag) const
 {
     bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
-    bag.WriteProperty(QStringLiteral("Font"), Font(), m_host->AmbientFont());
+    bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
     bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
     bag.WriteProperty(QStringLiteral("IMEMode"), m_imeMode, qint16{3});
     bag.WriteProperty(QStringLiteral("MaxLength"), m_maxLength, qint32{0});

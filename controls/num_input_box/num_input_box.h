@@ -19,11 +19,10 @@
 
 #include <QFont>
 #include <QString>
-#include <QWidget>
 #include <optional>
 #include <span>
 
-#include "colours.h"
+#include "control_base.h"
 
 class QLineEdit;
 
@@ -33,7 +32,7 @@ struct MessageRow;
 class PropertyBag;
 }  // namespace tavimor
 
-class NumInputBoxR : public QWidget {
+class NumInputBoxR : public tavimor::ControlBase {
     Q_OBJECT
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QString DefaultValue READ DefaultValue WRITE setDefaultValue)
@@ -43,14 +42,12 @@ class NumInputBoxR : public QWidget {
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
     Q_PROPERTY(qint32 IMEMode READ IMEMode WRITE setIMEMode)
-    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
     Q_PROPERTY(bool LimitCheck READ LimitCheck WRITE setLimitCheck)
     Q_PROPERTY(double LowerLimit READ LowerLimit WRITE setLowerLimit)
     Q_PROPERTY(qint16 MaxLength READ MaxLengthProperty WRITE setMaxLength)
     Q_PROPERTY(qint32 Mode READ Mode WRITE setMode)
     Q_PROPERTY(bool MustEnter READ MustEnter WRITE setMustEnter)
     Q_PROPERTY(quint32 MustEnterColor READ MustEnterColor WRITE setMustEnterColor)
-    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
     Q_PROPERTY(qint32 SelLength READ SelLength WRITE setSelLength)
     Q_PROPERTY(qint32 SelStart READ SelStart WRITE setSelStart)
     Q_PROPERTY(QString SelText READ SelText WRITE setSelText)
@@ -74,7 +71,6 @@ public:
     void WriteProperties(tavimor::PropertyBag &bag) const;
 
     void Cls();
-    void Refresh();
     void Store();
     void Restore();
     void RestoreDefault();
@@ -96,8 +92,6 @@ public:
     void setForeColor(quint32 colour);
     qint32 IMEMode() const { return m_imeMode; }
     void setIMEMode(qint32 mode);
-    QString KeyName() const { return m_KeyName; }
-    void setKeyName(const QString &name);
     bool LimitCheck() const { return m_LimitCheck; }
     void setLimitCheck(bool check);
     double LowerLimit() const { return m_LowerLimit; }
@@ -110,8 +104,6 @@ public:
     void setMustEnter(bool mustEnter);
     quint32 MustEnterColor() const { return m_MustEnterColor; }
     void setMustEnterColor(quint32 colour);
-    QString SectionName() const { return m_SectionName; }
-    void setSectionName(const QString &name);
     qint32 SelLength() const;
     void setSelLength(qint32 length);
     qint32 SelStart() const;
@@ -161,11 +153,8 @@ private:
     qint16 MaxLengthProperty() const;
 
     bool ValidateInput();
-    QString GetMessage(short number) const;
     void ApplyMustEnterColor();
 
-    void Notify(const char *property);
-    void ShowMessage(const QString &text);
     bool HandleKeyPress(QKeyEvent *event);
     // The clipboard work of Ctrl+C, Ctrl+X and Ctrl+V, also behind the box's edit menu; a
     // paste replaces the selection with the clipboard's text, unfiltered.
@@ -181,7 +170,6 @@ private:
     [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,
                                            short overflowMessage);
 
-    tavimor::ControlHost *m_host;
     QLineEdit *txtInput;
     qint32 m_maxLength = 0;
     qint16 m_imeMode = 3;
@@ -192,13 +180,11 @@ private:
     QString m_DefaultValue;
     qint32 m_ErrBase = static_cast<qint32>(0x80040000u);
     bool m_ErrFlag = false;
-    QString m_KeyName;
     bool m_LimitCheck = false;
     double m_LowerLimit = 0;
     qint32 m_Mode = 0;
     bool m_MustEnter = false;
     quint32 m_MustEnterColor = 0x000000FF;
-    QString m_SectionName;
     double m_UpperLimit = 0;
     bool m_ValidateAtLostFocus = true;
 };

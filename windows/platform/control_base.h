@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every control of the program has alike: its host (the default, running host when it is
+// given none), the notice to the host that a property changed, its bilingual message table and
+// the message box of its refusals, Refresh as an immediate repaint, and the free-text KeyName
+// and SectionName, kept with the control's settings and otherwise not interpreted.
+// Platform layer (windows/platform/), below the controls and the windows.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <span>
+
+#include "message_table.h"
+
+namespace tavimor {
+
+class ControlHost;
+
+class ControlBase : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
+    Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
+
+public:
+    void Refresh();
+
+    QString KeyName() const { return m_KeyName; }
+    void setKeyName(const QString &name);
+    QString SectionName() const { return m_SectionName; }
+    void setSectionName(const QString &name);
+
+protected:
+    // `messages` are the control's own rows of its message table, beside the common ones.
+    ControlBase(ControlHost *host, std::span<const MessageRow> messages, QWidget *parent);
+
+    ControlHost *Host() const { return m_host; }
+    // Tells the host that the named property changed.
+    void Notify(const char *property);
+    // Message `number` in the host's language.
+    QString GetMessage(short number) const;
+    // A refusal in a critical-stop box, titled with the warning message (102).
+    void ShowMessage(const QString &text);
+
+    QString m_KeyName;
+    QString m_SectionName;
+
+private:
+    ControlHost *m_host;
+    std::span<const MessageRow> m_messages;
+};
+
+}  // namespace tavimor
