@@ -17,9 +17,9 @@ using namespace tavimor;
 
 namespace {
 
-constexpr OleColor kDefaultBackColor = kSysButtonFace;
-constexpr OleColor kDefaultForeColor = kSysButtonText;
-const QString kDefaultCaption = QStringLiteral("chkBooleanBox");
+using Defaults = BooleanBox::Defaults;
+static_assert(Defaults::BackColor == kSysButtonFace && Defaults::ForeColor == kSysButtonText);
+const QString kDefaultCaption = QString::fromLatin1(Defaults::Caption);
 
 // The caption broken into lines that fit `width`: between any two characters of Japanese text,
 // at the last blank of a line when it has one.
@@ -127,7 +127,7 @@ void BooleanBox::SetCheckState(short state)
             chkBooleanBox->setCheckState(Qt::PartiallyChecked);
             break;
         default:
-            throw NumberedError(380, {}, "Invalid property value");
+            throw NumberedError(NumberedError::kInvalidPropertyValue);
     }
 }
 
@@ -135,7 +135,7 @@ void BooleanBox::SetCheckState(short state)
 
 quint32 BooleanBox::BackColor() const
 {
-    return BackColorOf(chkBooleanBox, kDefaultBackColor);
+    return BackColorOf(chkBooleanBox, Defaults::BackColor);
 }
 
 void BooleanBox::setBackColor(quint32 colour)
@@ -205,7 +205,7 @@ void BooleanBox::setFont(const QFont &font)
 
 quint32 BooleanBox::ForeColor() const
 {
-    return ForeColorOf(chkBooleanBox, kDefaultForeColor);
+    return ForeColorOf(chkBooleanBox, Defaults::ForeColor);
 }
 
 void BooleanBox::setForeColor(quint32 colour)
@@ -238,14 +238,15 @@ void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value)
 
 void BooleanBox::ReadProperties(const PropertyBag &bag)
 {
-    SetBackColor(chkBooleanBox, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor));
+    SetBackColor(chkBooleanBox, bag.ReadColour(QStringLiteral("BackColor"), Defaults::BackColor));
     m_caption = bag.ReadString(QStringLiteral("Caption"), kDefaultCaption);
-    chkBooleanBox->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
-    SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor));
+    chkBooleanBox->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), Defaults::Enabled));
+    SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), Defaults::ForeColor));
     chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
     ShowCaption();
-    m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"), false);
-    m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), false);
+    m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"),
+                                               Defaults::AlwaysFalseWhenNotEnabled);
+    m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), Defaults::DefaultValue);
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
     m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
     m_savedState = short{0};
@@ -254,14 +255,14 @@ void BooleanBox::ReadProperties(const PropertyBag &bag)
 
 void BooleanBox::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
+    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), Defaults::BackColor);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), kDefaultCaption);
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), Defaults::Enabled);
     bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
-    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
+    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), Defaults::ForeColor);
     bag.WriteProperty(QStringLiteral("AlwaysFalseWhenNotEnabled"), m_AlwaysFalseWhenNotEnabled,
-                      false);
-    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, false);
+                      Defaults::AlwaysFalseWhenNotEnabled);
+    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, Defaults::DefaultValue);
     bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
     bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
 }

@@ -31,6 +31,17 @@ class BooleanBox : public tavimor::ControlBase {
                    setAlwaysFalseWhenNotEnabled)
 
 public:
+    // The defaults of the persisted settings, each stated here once: what a box placed new has,
+    // what a stored set without the key reads, and what is not stored.
+    struct Defaults {
+        static constexpr quint32 BackColor = 0x8000000F;  // button face
+        static constexpr quint32 ForeColor = 0x80000012;  // button text
+        static constexpr const char *Caption = "chkBooleanBox";
+        static constexpr bool Enabled = true;
+        static constexpr bool AlwaysFalseWhenNotEnabled = false;
+        static constexpr bool DefaultValue = false;
+    };
+
     static constexpr short kUnchecked = 0;
     static constexpr short kChecked = 1;
     static constexpr short kGrayed = 2;
@@ -87,7 +98,7 @@ private:
 
     QCheckBox *chkBooleanBox;
     QString m_caption;
-    bool m_AlwaysFalseWhenNotEnabled = false;
-    bool m_DefaultValue = false;
+    bool m_AlwaysFalseWhenNotEnabled = Defaults::AlwaysFalseWhenNotEnabled;
+    bool m_DefaultValue = Defaults::DefaultValue;
     std::variant<std::monostate, short, QString> m_savedState;
 };

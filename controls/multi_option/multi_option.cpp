@@ -29,8 +29,8 @@ const MessageRow kMessages[] = {
      "Enter below (number of optionbuttons - 1)."},
 };
 
-constexpr OleColor kDefaultBackColor = kSysButtonFace;
-constexpr OleColor kDefaultForeColor = kSysButtonText;
+using Defaults = MultiOption::Defaults;
+static_assert(Defaults::BackColor == kSysButtonFace && Defaults::ForeColor == kSysButtonText);
 
 // A whole twip from a held position: halves to even.
 qint32 RoundTwips(float twips)
@@ -52,16 +52,16 @@ MultiOption::MultiOption(ControlHost *host, QWidget *parent)
     setObjectName(QStringLiteral("MultiOption"));
     frameContainer->setObjectName(QStringLiteral("frameContainer"));
     frameContainer->setFont(Host()->AmbientFont());
-    SetBackColor(frameContainer, kDefaultBackColor);
-    SetForeColor(frameContainer, kDefaultForeColor);
+    SetBackColor(frameContainer, Defaults::BackColor);
+    SetForeColor(frameContainer, Defaults::ForeColor);
     frameContainer->installEventFilter(this);
     m_group->setExclusive(true);
 
     QRadioButton *first = CreateOption(0);
     first->setFont(Host()->AmbientFont());
-    SetBackColor(first, kDefaultBackColor);
-    SetForeColor(first, kDefaultForeColor);
-    m_optionGeometry[0] = {120, 240, 1335, 255};
+    SetBackColor(first, Defaults::BackColor);
+    SetForeColor(first, Defaults::ForeColor);
+    m_optionGeometry[0] = {Defaults::OptionLeft, Defaults::OptionTop, 1335, 255};
     PlaceOption(0);
     first->show();
     resize(TwipsToPixels(1455), TwipsToPixels(1215));
@@ -186,7 +186,7 @@ void MultiOption::RestoreDefault()
 
 quint32 MultiOption::BackColor() const
 {
-    return BackColorOf(frameContainer, kDefaultBackColor);
+    return BackColorOf(frameContainer, Defaults::BackColor);
 }
 
 void MultiOption::setBackColor(quint32 colour)
@@ -220,7 +220,7 @@ void MultiOption::setCaption(const QString &caption)
 
 quint32 MultiOption::CaptionColor() const
 {
-    return ForeColorOf(frameContainer, kDefaultForeColor);
+    return ForeColorOf(frameContainer, Defaults::ForeColor);
 }
 
 void MultiOption::setCaptionColor(quint32 colour)
@@ -286,7 +286,7 @@ void MultiOption::setHoriSpace(qint32 space)
 
 quint32 MultiOption::OptionBackColor() const
 {
-    return BackColorOf(optChildOption[0], kDefaultBackColor);
+    return BackColorOf(optChildOption[0], Defaults::BackColor);
 }
 
 void MultiOption::setOptionBackColor(quint32 colour)
@@ -321,7 +321,7 @@ void MultiOption::setOptionFont(const QFont &font)
 
 quint32 MultiOption::OptionForeColor() const
 {
-    return ForeColorOf(optChildOption[0], kDefaultForeColor);
+    return ForeColorOf(optChildOption[0], Defaults::ForeColor);
 }
 
 void MultiOption::setOptionForeColor(quint32 colour)
@@ -496,34 +496,38 @@ void MultiOption::RebuildOptions()
 
 void MultiOption::ReadProperties(const PropertyBag &bag)
 {
-    m_BackStyle = bag.ReadInt16(QStringLiteral("BackStyle"), 1);
+    m_BackStyle = bag.ReadInt16(QStringLiteral("BackStyle"), Defaults::BackStyle);
     setAutoFillBackground(m_BackStyle != 0);
 
-    SetBackColor(frameContainer, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor));
-    m_borderStyle = bag.ReadInt16(QStringLiteral("BorderStyle"), 1);
+    SetBackColor(frameContainer, bag.ReadColour(QStringLiteral("BackColor"), Defaults::BackColor));
+    m_borderStyle = bag.ReadInt16(QStringLiteral("BorderStyle"), Defaults::BorderStyle);
     frameContainer->setFlat(m_borderStyle == 0);
     frameContainer->setTitle(bag.ReadString(QStringLiteral("Caption"), QString()));
-    frameContainer->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
-    SetForeColor(frameContainer, bag.ReadColour(QStringLiteral("CaptionColor"), kDefaultForeColor));
+    frameContainer->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), Defaults::Enabled));
+    SetForeColor(frameContainer,
+                 bag.ReadColour(QStringLiteral("CaptionColor"), Defaults::ForeColor));
     frameContainer->setFont(bag.ReadFont(QStringLiteral("CaptionFont"), Host()->AmbientFont()));
 
     QRadioButton *first = optChildOption[0];
-    SetBackColor(first, bag.ReadColour(QStringLiteral("OptionBackColor"), kDefaultBackColor));
-    SetForeColor(first, bag.ReadColour(QStringLiteral("OptionForeColor"), kDefaultForeColor));
-    m_optionGeometry[0].Left = static_cast<float>(bag.ReadInt32(QStringLiteral("OptionLeft"), 120));
+    SetBackColor(first, bag.ReadColour(QStringLiteral("OptionBackColor"), Defaults::BackColor));
+    SetForeColor(first, bag.ReadColour(QStringLiteral("OptionForeColor"), Defaults::ForeColor));
+    m_optionGeometry[0].Left =
+        static_cast<float>(bag.ReadInt32(QStringLiteral("OptionLeft"), Defaults::OptionLeft));
     first->setFont(bag.ReadFont(QStringLiteral("OptionFont"), Host()->AmbientFont()));
 
-    m_DefaultValue = bag.ReadInt16(QStringLiteral("DefaultValue"), 0);
-    m_HoriSpace = bag.ReadInt32(QStringLiteral("HoriSpace"), 0);
+    m_DefaultValue = bag.ReadInt16(QStringLiteral("DefaultValue"), Defaults::DefaultValue);
+    m_HoriSpace = bag.ReadInt32(QStringLiteral("HoriSpace"), Defaults::HoriSpace);
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
     m_OptionCaptions = bag.ReadString(QStringLiteral("OptionCaptions"), QString());
-    m_OptionHeight = bag.ReadInt32(QStringLiteral("OptionHeight"), 250);
-    m_OptionNum = bag.ReadInt16(QStringLiteral("OptionNum"), 1);
-    m_OptionNumPerLine = bag.ReadInt16(QStringLiteral("OptionNumPerLine"), 0);
-    m_optionGeometry[0].Top = static_cast<float>(bag.ReadInt32(QStringLiteral("OptionTop"), 240));
-    m_OptionWidth = bag.ReadInt32(QStringLiteral("OptionWidth"), 1300);
+    m_OptionHeight = bag.ReadInt32(QStringLiteral("OptionHeight"), Defaults::OptionHeight);
+    m_OptionNum = bag.ReadInt16(QStringLiteral("OptionNum"), Defaults::OptionNum);
+    m_OptionNumPerLine =
+        bag.ReadInt16(QStringLiteral("OptionNumPerLine"), Defaults::OptionNumPerLine);
+    m_optionGeometry[0].Top =
+        static_cast<float>(bag.ReadInt32(QStringLiteral("OptionTop"), Defaults::OptionTop));
+    m_OptionWidth = bag.ReadInt32(QStringLiteral("OptionWidth"), Defaults::OptionWidth);
     m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
-    m_VartSpace = bag.ReadInt32(QStringLiteral("VartSpace"), 0);
+    m_VartSpace = bag.ReadInt32(QStringLiteral("VartSpace"), Defaults::VartSpace);
 
     RebuildOptions();
     const bool enabled = Enabled();
@@ -536,28 +540,30 @@ void MultiOption::ReadProperties(const PropertyBag &bag)
 void MultiOption::WriteProperties(PropertyBag &bag) const
 {
     const QFont ambient = Host()->AmbientFont();
-    bag.WriteProperty(QStringLiteral("BackStyle"), m_BackStyle, qint16{1});
-    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
+    bag.WriteProperty(QStringLiteral("BackStyle"), m_BackStyle, Defaults::BackStyle);
+    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), Defaults::BackColor);
     bag.WriteProperty(QStringLiteral("Caption"), Caption(), QString());
-    bag.WriteColour(QStringLiteral("CaptionColor"), CaptionColor(), kDefaultForeColor);
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
-    bag.WriteColour(QStringLiteral("OptionForeColor"), OptionForeColor(), kDefaultForeColor);
-    bag.WriteColour(QStringLiteral("OptionBackColor"), OptionBackColor(), kDefaultBackColor);
+    bag.WriteColour(QStringLiteral("CaptionColor"), CaptionColor(), Defaults::ForeColor);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), Defaults::Enabled);
+    bag.WriteColour(QStringLiteral("OptionForeColor"), OptionForeColor(), Defaults::ForeColor);
+    bag.WriteColour(QStringLiteral("OptionBackColor"), OptionBackColor(), Defaults::BackColor);
     bag.WriteProperty(QStringLiteral("OptionFont"), OptionFont(), ambient);
-    bag.WriteProperty(QStringLiteral("OptionLeft"), OptionLeft(), qint32{120});
-    bag.WriteProperty(QStringLiteral("BorderStyle"), static_cast<qint16>(m_borderStyle), qint16{1});
+    bag.WriteProperty(QStringLiteral("OptionLeft"), OptionLeft(), Defaults::OptionLeft);
+    bag.WriteProperty(QStringLiteral("BorderStyle"), static_cast<qint16>(m_borderStyle),
+                      Defaults::BorderStyle);
     bag.WriteProperty(QStringLiteral("CaptionFont"), CaptionFont(), ambient);
-    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, qint16{0});
-    bag.WriteProperty(QStringLiteral("HoriSpace"), m_HoriSpace, qint32{0});
+    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, Defaults::DefaultValue);
+    bag.WriteProperty(QStringLiteral("HoriSpace"), m_HoriSpace, Defaults::HoriSpace);
     bag.WriteProperty(QStringLiteral("OptionCaptions"), m_OptionCaptions, QString());
-    bag.WriteProperty(QStringLiteral("OptionHeight"), m_OptionHeight, qint32{250});
-    bag.WriteProperty(QStringLiteral("OptionNum"), m_OptionNum, qint16{1});
-    bag.WriteProperty(QStringLiteral("OptionNumPerLine"), m_OptionNumPerLine, qint16{0});
-    bag.WriteProperty(QStringLiteral("OptionTop"), OptionTop(), qint32{240});
-    bag.WriteProperty(QStringLiteral("OptionWidth"), m_OptionWidth, qint32{1300});
+    bag.WriteProperty(QStringLiteral("OptionHeight"), m_OptionHeight, Defaults::OptionHeight);
+    bag.WriteProperty(QStringLiteral("OptionNum"), m_OptionNum, Defaults::OptionNum);
+    bag.WriteProperty(QStringLiteral("OptionNumPerLine"), m_OptionNumPerLine,
+                      Defaults::OptionNumPerLine);
+    bag.WriteProperty(QStringLiteral("OptionTop"), OptionTop(), Defaults::OptionTop);
+    bag.WriteProperty(QStringLiteral("OptionWidth"), m_OptionWidth, Defaults::OptionWidth);
     bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
     bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
-    bag.WriteProperty(QStringLiteral("VartSpace"), m_VartSpace, qint32{0});
+    bag.WriteProperty(QStringLiteral("VartSpace"), m_VartSpace, Defaults::VartSpace);
 }
 
 // ---- events ----

@@ -50,6 +50,25 @@ class MultiOption : public tavimor::ControlBase {
     Q_PROPERTY(qint32 VartSpace READ VartSpace WRITE setVartSpace)
 
 public:
+    // The defaults of the persisted settings, each stated here once: what a control placed new
+    // has, what a stored set without the key reads, and what is not stored.
+    struct Defaults {
+        static constexpr qint16 BackStyle = 1;
+        static constexpr quint32 BackColor = 0x8000000F;  // button face
+        static constexpr quint32 ForeColor = 0x80000012;  // button text
+        static constexpr qint16 BorderStyle = 1;
+        static constexpr bool Enabled = true;
+        static constexpr qint32 OptionLeft = 120;
+        static constexpr qint32 OptionTop = 240;
+        static constexpr qint16 DefaultValue = 0;
+        static constexpr qint32 HoriSpace = 0;
+        static constexpr qint32 OptionHeight = 250;
+        static constexpr qint16 OptionNum = 1;
+        static constexpr qint16 OptionNumPerLine = 0;
+        static constexpr qint32 OptionWidth = 1300;
+        static constexpr qint32 VartSpace = 0;
+    };
+
     // Placed new: the fields take their initial values and button 0 its initial place; the
     // buttons are rebuilt when the control is first shown. Without a host the control uses the
     // default (running) host.
@@ -153,18 +172,18 @@ private:
     std::vector<QRadioButton *> optChildOption;
     std::vector<OptionGeometry> m_optionGeometry;
     QButtonGroup *m_group;
-    qint32 m_borderStyle = 1;
-    qint16 m_BackStyle = 1;
+    qint32 m_borderStyle = Defaults::BorderStyle;
+    qint16 m_BackStyle = Defaults::BackStyle;
     bool m_selectedByLastClick = false;
 
     std::optional<qint16> m_StoredValue;
-    qint16 m_DefaultValue = 0;
-    qint32 m_HoriSpace = 0;
+    qint16 m_DefaultValue = Defaults::DefaultValue;
+    qint32 m_HoriSpace = Defaults::HoriSpace;
     QStringList m_CaptionList{QString()};
     QString m_OptionCaptions;
-    qint32 m_OptionHeight = 250;
-    qint16 m_OptionNum = 1;
-    qint16 m_OptionNumPerLine = 0;
-    qint32 m_OptionWidth = 1300;
-    qint32 m_VartSpace = 0;
+    qint32 m_OptionHeight = Defaults::OptionHeight;
+    qint16 m_OptionNum = Defaults::OptionNum;
+    qint16 m_OptionNumPerLine = Defaults::OptionNumPerLine;
+    qint32 m_OptionWidth = Defaults::OptionWidth;
+    qint32 m_VartSpace = Defaults::VartSpace;
 };

@@ -48,9 +48,8 @@ const MessageRow kMessages[] = {
     {2017, "長整数への変換エラーが生じました。", "Conversion to long integer type error."},
 };
 
-constexpr OleColor kDefaultBackColor = kSysWindow;
-constexpr OleColor kDefaultForeColor = kSysWindowText;
-constexpr qint32 kDefaultErrBase = static_cast<qint32>(0x80040000u);
+using Defaults = NumInputBoxR::Defaults;
+static_assert(Defaults::BackColor == kSysWindow && Defaults::ForeColor == kSysWindowText);
 const QChar kCR(u'\r');
 
 std::string Utf8(const QString &text)
@@ -244,63 +243,46 @@ void NumInputBoxR::RaiseConversionError(int status, std::int32_t overflowOffset,
                         NumberedError::PlatformText(NumberedError::kTypeMismatch));
 }
 
-double NumInputBoxR::ValDbl()
+template <typename T>
+T NumInputBoxR::Convert(Converted<T> (*convert)(std::string_view), std::int32_t overflowOffset,
+                        short overflowMessage)
 {
     const QString text = txtInput->text();
     if (text.isEmpty()) {
         return 0;
     }
-    const Converted<double> converted = ToDouble(Utf8(text));
+    const Converted<T> converted = convert(Utf8(text));
     if (converted.status != ConversionStatus::Ok) {
-        RaiseConversionError(static_cast<int>(converted.status), 3011, 2015);
+        RaiseConversionError(static_cast<int>(converted.status), overflowOffset, overflowMessage);
     }
     return converted.value;
+}
+
+double NumInputBoxR::ValDbl()
+{
+    return Convert(ToDouble, NumberedError::kDoubleOverflowOffset, 2015);
 }
 
 float NumInputBoxR::ValSng()
 {
-    const QString text = txtInput->text();
-    if (text.isEmpty()) {
-        return 0;
-    }
-    const Converted<float> converted = ToSingle(Utf8(text));
-    if (converted.status != ConversionStatus::Ok) {
-        RaiseConversionError(static_cast<int>(converted.status), 3010, 2014);
-    }
-    return converted.value;
+    return Convert(ToSingle, NumberedError::kSingleOverflowOffset, 2014);
 }
 
 qint16 NumInputBoxR::ValInt()
 {
-    const QString text = txtInput->text();
-    if (text.isEmpty()) {
-        return 0;
-    }
-    const Converted<std::int16_t> converted = ToInteger(Utf8(text));
-    if (converted.status != ConversionStatus::Ok) {
-        RaiseConversionError(static_cast<int>(converted.status), 3012, 2016);
-    }
-    return converted.value;
+    return Convert(ToInteger, NumberedError::kIntegerOverflowOffset, 2016);
 }
 
 qint32 NumInputBoxR::ValLng()
 {
-    const QString text = txtInput->text();
-    if (text.isEmpty()) {
-        return 0;
-    }
-    const Converted<std::int32_t> converted = ToLong(Utf8(text));
-    if (converted.status != ConversionStatus::Ok) {
-        RaiseConversionError(static_cast<int>(converted.status), 3013, 2017);
-    }
-    return converted.value;
+    return Convert(ToLong, NumberedError::kLongOverflowOffset, 2017);
 }
 
 // ---- properties ----
 
 quint32 NumInputBoxR::BackColor() const
 {
-    return BackColorOf(txtInput, kDefaultBackColor);
+    return BackColorOf(txtInput, Defaults::BackColor);
 }
 
 void NumInputBoxR::setBackColor(quint32 colour)
@@ -351,7 +333,7 @@ void NumInputBoxR::setFont(const QFont &font)
 
 quint32 NumInputBoxR::ForeColor() const
 {
-    return ForeColorOf(txtInput, kDefaultForeColor);
+    return ForeColorOf(txtInput, Defaults::ForeColor);
 }
 
 void NumInputBoxR::setForeColor(quint32 colour)
@@ -381,7 +363,7 @@ void NumInputBoxR::setLowerLimit(double limit)
 {
     if (limit > m_UpperLimit) {
         if (Host()->UserMode()) {
-            throw NumberedError(3001, {}, Utf8(GetMessage(2012)));
+            throw NumberedError(NumberedError::kLimitsCross, {}, Utf8(GetMessage(2012)));
         }
         ShowMessage(GetMessage(2012));
         return;
@@ -440,7 +422,7 @@ float NumInputBoxR::ValSngProperty()
 void NumInputBoxR::setMaxLength(qint16 length)
 {
     if (length < 0) {
-        throw NumberedError(380, {}, "Invalid property value");
+        throw NumberedError(NumberedError::kInvalidPropertyValue);
     }
     m_maxLength = length;
     Notify("MaxLength");
@@ -450,7 +432,7 @@ void NumInputBoxR::setMode(qint32 mode)
 {
     if (mode < 0 || mode > kModeFreeText) {
         if (Host()->UserMode()) {
-            throw NumberedError(3000, {}, Utf8(GetMessage(2011)));
+            throw NumberedError(NumberedError::kInvalidMode, {}, Utf8(GetMessage(2011)));
         }
         ShowMessage(GetMessage(2011));
         return;
@@ -522,7 +504,7 @@ void NumInputBoxR::setUpperLimit(double limit)
 {
     if (limit < m_LowerLimit) {
         if (Host()->UserMode()) {
-            throw NumberedError(3001, {}, Utf8(GetMessage(2013)));
+            throw NumberedError(NumberedError::kLimitsCross, {}, Utf8(GetMessage(2013)));
         }
         ShowMessage(GetMessage(2013));
         return;
@@ -547,25 +529,26 @@ void NumInputBoxR::setValue(const QString &value)
 
 void NumInputBoxR::ReadProperties(const PropertyBag &bag)
 {
-    SetBackColor(txtInput, bag.ReadColour(QStringLiteral("BackColor"), kDefaultBackColor),
+    SetBackColor(txtInput, bag.ReadColour(QStringLiteral("BackColor"), Defaults::BackColor),
                  QPalette::Base);
-    txtInput->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), true));
-    SetForeColor(txtInput, bag.ReadColour(QStringLiteral("ForeColor"), kDefaultForeColor),
+    txtInput->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), Defaults::Enabled));
+    SetForeColor(txtInput, bag.ReadColour(QStringLiteral("ForeColor"), Defaults::ForeColor),
                  QPalette::Text);
-    m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), 3);
+    m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), Defaults::IMEMode);
     setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
-    m_maxLength = bag.ReadInt32(QStringLiteral("MaxLength"), 0);
+    m_maxLength = bag.ReadInt32(QStringLiteral("MaxLength"), Defaults::MaxLength);
 
     m_DefaultValue = bag.ReadString(QStringLiteral("DefaultValue"), QString());
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
-    m_LimitCheck = bag.ReadBool(QStringLiteral("LimitCheck"), false);
-    m_LowerLimit = bag.ReadDouble(QStringLiteral("LowerLimit"), 0);
-    m_Mode = bag.ReadInt32(QStringLiteral("Mode"), 0);
-    m_MustEnter = bag.ReadBool(QStringLiteral("MustEnter"), false);
-    m_MustEnterColor = bag.ReadColour(QStringLiteral("MustEnterColor"), 0x000000FF);
+    m_LimitCheck = bag.ReadBool(QStringLiteral("LimitCheck"), Defaults::LimitCheck);
+    m_LowerLimit = bag.ReadDouble(QStringLiteral("LowerLimit"), Defaults::LowerLimit);
+    m_Mode = bag.ReadInt32(QStringLiteral("Mode"), Defaults::Mode);
+    m_MustEnter = bag.ReadBool(QStringLiteral("MustEnter"), Defaults::MustEnter);
+    m_MustEnterColor = bag.ReadColour(QStringLiteral("MustEnterColor"), Defaults::MustEnterColor);
     m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
-    m_UpperLimit = bag.ReadDouble(QStringLiteral("UpperLimit"), 0);
-    m_ValidateAtLostFocus = bag.ReadBool(QStringLiteral("ValidateAtLostFocus"), true);
+    m_UpperLimit = bag.ReadDouble(QStringLiteral("UpperLimit"), Defaults::UpperLimit);
+    m_ValidateAtLostFocus =
+        bag.ReadBool(QStringLiteral("ValidateAtLostFocus"), Defaults::ValidateAtLostFocus);
     ApplyIMEMode();
 
     m_NormalBackColor = BackColor();
@@ -574,28 +557,29 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
     }
     txtInput->setText(m_DefaultValue);
     Refresh();
-    m_ErrBase = bag.ReadInt32(QStringLiteral("ErrBase"), kDefaultErrBase);
+    m_ErrBase = bag.ReadInt32(QStringLiteral("ErrBase"), Defaults::ErrBase);
 }
 
 void NumInputBoxR::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), true);
+    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), Defaults::BackColor);
+    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), Defaults::Enabled);
     bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
-    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
-    bag.WriteProperty(QStringLiteral("IMEMode"), m_imeMode, qint16{3});
-    bag.WriteProperty(QStringLiteral("MaxLength"), m_maxLength, qint32{0});
+    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), Defaults::ForeColor);
+    bag.WriteProperty(QStringLiteral("IMEMode"), m_imeMode, Defaults::IMEMode);
+    bag.WriteProperty(QStringLiteral("MaxLength"), m_maxLength, Defaults::MaxLength);
     bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, QString());
     bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
-    bag.WriteProperty(QStringLiteral("LimitCheck"), m_LimitCheck, false);
-    bag.WriteProperty(QStringLiteral("LowerLimit"), m_LowerLimit, 0.0);
-    bag.WriteProperty(QStringLiteral("Mode"), m_Mode, qint32{0});
-    bag.WriteProperty(QStringLiteral("MustEnter"), m_MustEnter, false);
-    bag.WriteColour(QStringLiteral("MustEnterColor"), m_MustEnterColor, 0x000000FF);
+    bag.WriteProperty(QStringLiteral("LimitCheck"), m_LimitCheck, Defaults::LimitCheck);
+    bag.WriteProperty(QStringLiteral("LowerLimit"), m_LowerLimit, Defaults::LowerLimit);
+    bag.WriteProperty(QStringLiteral("Mode"), m_Mode, Defaults::Mode);
+    bag.WriteProperty(QStringLiteral("MustEnter"), m_MustEnter, Defaults::MustEnter);
+    bag.WriteColour(QStringLiteral("MustEnterColor"), m_MustEnterColor, Defaults::MustEnterColor);
     bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
-    bag.WriteProperty(QStringLiteral("UpperLimit"), m_UpperLimit, 0.0);
-    bag.WriteProperty(QStringLiteral("ValidateAtLostFocus"), m_ValidateAtLostFocus, true);
-    bag.WriteProperty(QStringLiteral("ErrBase"), m_ErrBase, kDefaultErrBase);
+    bag.WriteProperty(QStringLiteral("UpperLimit"), m_UpperLimit, Defaults::UpperLimit);
+    bag.WriteProperty(QStringLiteral("ValidateAtLostFocus"), m_ValidateAtLostFocus,
+                      Defaults::ValidateAtLostFocus);
+    bag.WriteProperty(QStringLiteral("ErrBase"), m_ErrBase, Defaults::ErrBase);
 }
 
 // ---- events ----

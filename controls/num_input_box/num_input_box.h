@@ -21,12 +21,15 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "control_base.h"
 
 class QLineEdit;
 
 namespace tavimor {
+template <typename T>
+struct Converted;
 class ControlHost;
 struct MessageRow;
 class PropertyBag;
@@ -61,6 +64,24 @@ class NumInputBoxR : public tavimor::ControlBase {
     Q_PROPERTY(QString Value READ Value WRITE setValue)
 
 public:
+    // The defaults of the persisted settings, each stated here once: what a box placed new has,
+    // what a stored set without the key reads, and what is not stored.
+    struct Defaults {
+        static constexpr quint32 BackColor = 0x80000005;  // window background
+        static constexpr quint32 ForeColor = 0x80000008;  // window text
+        static constexpr bool Enabled = true;
+        static constexpr qint16 IMEMode = 3;
+        static constexpr qint32 MaxLength = 0;
+        static constexpr bool LimitCheck = false;
+        static constexpr double LowerLimit = 0;
+        static constexpr qint32 Mode = 0;
+        static constexpr bool MustEnter = false;
+        static constexpr quint32 MustEnterColor = 0x000000FF;
+        static constexpr double UpperLimit = 0;
+        static constexpr bool ValidateAtLostFocus = true;
+        static constexpr qint32 ErrBase = static_cast<qint32>(0x80040000u);
+    };
+
     // Placed new: the fields take their initial values and the box its design look.
     explicit NumInputBoxR(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
 
@@ -167,24 +188,29 @@ private:
     // Puts what the learner types or pastes in place of the selection, within MaxLength.
     void InsertTyped(const QString &text);
     void ApplyIMEMode();
+    // The text converted by `convert`, 0 for an empty box; a text that does not convert raises
+    // the type-mismatch error, one beyond the type the overflow error numbered from ErrBase.
+    template <typename T>
+    T Convert(tavimor::Converted<T> (*convert)(std::string_view), std::int32_t overflowOffset,
+              short overflowMessage);
     [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,
                                            short overflowMessage);
 
     QLineEdit *txtInput;
-    qint32 m_maxLength = 0;
-    qint16 m_imeMode = 3;
+    qint32 m_maxLength = Defaults::MaxLength;
+    qint16 m_imeMode = Defaults::IMEMode;
     bool m_validating = false;
 
     quint32 m_NormalBackColor = 0;
     std::optional<QString> m_StoredValue;
     QString m_DefaultValue;
-    qint32 m_ErrBase = static_cast<qint32>(0x80040000u);
+    qint32 m_ErrBase = Defaults::ErrBase;
     bool m_ErrFlag = false;
-    bool m_LimitCheck = false;
-    double m_LowerLimit = 0;
-    qint32 m_Mode = 0;
-    bool m_MustEnter = false;
-    quint32 m_MustEnterColor = 0x000000FF;
-    double m_UpperLimit = 0;
-    bool m_ValidateAtLostFocus = true;
+    bool m_LimitCheck = Defaults::LimitCheck;
+    double m_LowerLimit = Defaults::LowerLimit;
+    qint32 m_Mode = Defaults::Mode;
+    bool m_MustEnter = Defaults::MustEnter;
+    quint32 m_MustEnterColor = Defaults::MustEnterColor;
+    double m_UpperLimit = Defaults::UpperLimit;
+    bool m_ValidateAtLostFocus = Defaults::ValidateAtLostFocus;
 };

@@ -22,6 +22,8 @@ std::string NumberedError::PlatformText(std::int32_t number)
             return "Type mismatch";
         case kElementDoesNotExist:
             return "Control array element does not exist";
+        case kInvalidPropertyValue:
+            return "Invalid property value";
         case kCannotSetAtRunTime:
             return "Property cannot be set at run time";
         default:

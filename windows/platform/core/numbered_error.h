@@ -15,7 +15,16 @@ public:
     static constexpr std::int32_t kOverflow = 6;
     static constexpr std::int32_t kTypeMismatch = 13;
     static constexpr std::int32_t kElementDoesNotExist = 340;
+    static constexpr std::int32_t kInvalidPropertyValue = 380;
     static constexpr std::int32_t kCannotSetAtRunTime = 382;
+    // The number box's own: a Mode outside 0 to 4, limits that would cross.
+    static constexpr std::int32_t kInvalidMode = 3000;
+    static constexpr std::int32_t kLimitsCross = 3001;
+    // Added to the number box's ErrBase when a conversion overflows its type.
+    static constexpr std::int32_t kSingleOverflowOffset = 3010;
+    static constexpr std::int32_t kDoubleOverflowOffset = 3011;
+    static constexpr std::int32_t kIntegerOverflowOffset = 3012;
+    static constexpr std::int32_t kLongOverflowOffset = 3013;
 
     // An empty description takes the platform's own text for the number, if it has one.
     NumberedError(std::int32_t number, std::string source = {}, std::string description = {});
