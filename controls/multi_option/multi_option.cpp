@@ -16,6 +16,7 @@
 #include "message_table.h"
 #include "numbered_error.h"
 #include "option_button.h"
+#include "option_grid.h"
 #include "property_bag.h"
 
 using namespace tavimor;
@@ -458,29 +459,17 @@ void MultiOption::RebuildOptions()
         m_CaptionList.append(QString());
     }
 
-    const auto height = static_cast<float>(m_OptionHeight);
-    const auto width = static_cast<float>(m_OptionWidth);
-    m_optionGeometry[0].Height = height;
-    m_optionGeometry[0].Width = width;
-    PlaceOption(0);
-    for (int i = 1; i < wanted; ++i) {
-        const OptionGeometry previous = m_optionGeometry[static_cast<std::size_t>(i - 1)];
-        OptionGeometry &g = m_optionGeometry[static_cast<std::size_t>(i)];
-        g.Height = height;
-        g.Width = width;
-        if (m_OptionNumPerLine < 1 || i % m_OptionNumPerLine != 0) {
-            g.Left = static_cast<float>(static_cast<double>(previous.Left) + m_OptionWidth +
-                                        m_HoriSpace);
-            g.Top = previous.Top;
-        } else {
-            g.Left = m_optionGeometry[0].Left;
-            g.Top = static_cast<float>(static_cast<double>(previous.Top) + previous.Height +
-                                       m_OptionHeight + m_VartSpace);
-        }
+    const std::vector<OptionCell> grid =
+        OptionGrid({wanted, m_optionGeometry[0].Left, m_optionGeometry[0].Top, m_OptionWidth,
+                    m_OptionHeight, m_OptionNumPerLine, m_HoriSpace, m_VartSpace});
+    for (int i = 0; i < wanted; ++i) {
+        m_optionGeometry[static_cast<std::size_t>(i)] = grid[static_cast<std::size_t>(i)];
         PlaceOption(i);
-        QRadioButton *button = optChildOption[static_cast<std::size_t>(i)];
-        button->setText(m_CaptionList[i]);
-        button->show();
+        if (i > 0) {
+            QRadioButton *button = optChildOption[static_cast<std::size_t>(i)];
+            button->setText(m_CaptionList[i]);
+            button->show();
+        }
     }
 
     UpdateTabStop();

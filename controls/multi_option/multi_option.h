@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "control_base.h"
+#include "option_grid.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -134,12 +135,7 @@ public:
     QRadioButton *Option(int index) const;
     int OptionCount() const { return static_cast<int>(optChildOption.size()); }
     // An option button's place and size in twips, as the control holds them.
-    struct OptionGeometry {
-        float Left = 0;
-        float Top = 0;
-        float Width = 0;
-        float Height = 0;
-    };
+    using OptionGeometry = tavimor::OptionCell;
     OptionGeometry OptionPlace(int index) const;
 
 signals:

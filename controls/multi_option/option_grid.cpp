@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Multi-option control (controls/multi_option/): see option_grid.h.
+#include "option_grid.h"
+
+#include <algorithm>
+
+namespace tavimor {
+
+std::vector<OptionCell> OptionGrid(const OptionGridSpec &spec)
+{
+    const auto width = static_cast<float>(spec.width);
+    const auto height = static_cast<float>(spec.height);
+    std::vector<OptionCell> cells(static_cast<std::size_t>(std::max(spec.count, 1)));
+    cells[0] = {spec.left, spec.top, width, height};
+    for (std::size_t i = 1; i < cells.size(); ++i) {
+        const OptionCell &previous = cells[i - 1];
+        OptionCell &cell = cells[i];
+        cell.Width = width;
+        cell.Height = height;
+        if (spec.perLine < 1 || static_cast<int>(i) % spec.perLine != 0) {
+            cell.Left = static_cast<float>(static_cast<double>(previous.Left) + spec.width +
+                                           spec.horiSpace);
+            cell.Top = previous.Top;
+        } else {
+            cell.Left = cells[0].Left;
+            cell.Top = static_cast<float>(static_cast<double>(previous.Top) + previous.Height +
+                                          spec.height + spec.vartSpace);
+        }
+    }
+    return cells;
+}
+
+}  // namespace tavimor
