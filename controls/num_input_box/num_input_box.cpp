@@ -2,14 +2,11 @@
 #include "num_input_box.h"
 
 #include <QFocusEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <limits>
 
-#include "clipboard.h"
 #include "colours.h"
 #include "control_host.h"
 #include "input_codes.h"
@@ -20,6 +17,7 @@
 #include "number_text.h"
 #include "numbered_error.h"
 #include "property_bag.h"
+#include "typed_text_box.h"
 #include "value_conversion.h"
 
 using namespace tavimor;
@@ -60,28 +58,26 @@ std::string Utf8(const QString &text)
 }  // namespace
 
 NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
-    : ControlBase(host, kMessages, parent), txtInput(new QLineEdit(this))
+    : ControlBase(host, kMessages, parent), txtInput(new TypedTextBox(this))
 {
     setObjectName(QStringLiteral("NumInputBoxR"));
     txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->setGeometry(TwipsRect(0, 0, 2775, 615));
-    // Text dropped on the box would arrive past the keystroke rules and the clipboard chords:
-    // dropping is turned off, and the box's own menu edits the text the way the chords do.
-    txtInput->setAcceptDrops(false);
-    txtInput->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtInput, &QLineEdit::customContextMenuRequested, this, &NumInputBoxR::ShowEditMenu);
-    txtInput->setDragEnabled(false);
+    // MaxLength limits what the learner puts in by any road of the box, never the program's
+    // writes; the box's own menu edits the text the way the chords do.
     txtInput->installEventFilter(this);
     setFocusProxy(txtInput);
-    // MaxLength limits only what the learner types or pastes (FitMaxLength); the widget's own
-    // limit, which would also cut the program's writes, is set beyond any text.
-    txtInput->setMaxLength(std::numeric_limits<int>::max());
     ApplyIMEMode();
     connect(txtInput, &QLineEdit::textChanged, this, [this] {
         ApplyMustEnterColor();
         emit Change();
     });
     QWidget::resize(TwipsToPixels(3165), TwipsToPixels(780));
+}
+
+QLineEdit *NumInputBoxR::TextBox() const
+{
+    return txtInput;
 }
 
 std::span<const MessageRow> NumInputBoxR::Messages()
@@ -97,16 +93,6 @@ void NumInputBoxR::ApplyMustEnterColor()
         Notify("BackColor");
     }
     Refresh();
-}
-
-QString NumInputBoxR::FitMaxLength(const QString &inserted) const
-{
-    // What the learner types or pastes replaces the selection; MaxLength 0 sets no limit.
-    if (m_maxLength <= 0) {
-        return inserted;
-    }
-    const qsizetype kept = txtInput->text().size() - txtInput->selectedText().size();
-    return inserted.left(std::max<qsizetype>(m_maxLength - kept, 0));
 }
 
 void NumInputBoxR::ApplyIMEMode()
@@ -139,51 +125,6 @@ void NumInputBoxR::RestoreDefault()
     setValue(m_DefaultValue);
 }
 
-void NumInputBoxR::CopySelection()
-{
-    SetClipboardText(txtInput->selectedText());
-}
-
-void NumInputBoxR::CutSelection()
-{
-    SetClipboardText(txtInput->selectedText());
-    txtInput->insert(QString());
-}
-
-void NumInputBoxR::PasteFromClipboard()
-{
-    InsertTyped(ClipboardText());
-}
-
-void NumInputBoxR::InsertTyped(const QString &text)
-{
-    const QString fitted = FitMaxLength(text);
-    // Nothing that fits and nothing selected to replace: the text stays, and no Change.
-    if (fitted.isEmpty() && !txtInput->hasSelectedText()) {
-        return;
-    }
-    txtInput->insert(fitted);
-}
-
-void NumInputBoxR::ShowEditMenu(QPoint position)
-{
-    auto *menu = new QMenu(txtInput);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool selected = txtInput->hasSelectedText();
-    menu->addAction(QStringLiteral("切り取り(&T)"), this, &NumInputBoxR::CutSelection)
-        ->setEnabled(selected && txtInput->isEnabled());
-    menu->addAction(QStringLiteral("コピー(&C)"), this, &NumInputBoxR::CopySelection)
-        ->setEnabled(selected);
-    menu->addAction(QStringLiteral("貼り付け(&P)"), this, &NumInputBoxR::PasteFromClipboard)
-        ->setEnabled(!ClipboardText().isEmpty() && txtInput->isEnabled());
-    menu->addAction(QStringLiteral("削除(&D)"), this, [this] { txtInput->insert(QString()); })
-        ->setEnabled(selected && txtInput->isEnabled());
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("すべて選択(&A)"), txtInput, &QLineEdit::selectAll)
-        ->setEnabled(!txtInput->text().isEmpty());
-    menu->popup(txtInput->mapToGlobal(position));
-}
-
 bool NumInputBoxR::ValidateValue()
 {
     return ValidateInput();
@@ -201,8 +142,9 @@ bool NumInputBoxR::ValidateInput()
     if (m_Mode == kModeFreeText) {
         return true;
     }
-    const ValidationResult result = ValidateNumberText(Utf8(txtInput->text()), m_LimitCheck,
-                                                       m_LowerLimit, m_UpperLimit, m_maxLength);
+    const ValidationResult result =
+        ValidateNumberText(Utf8(txtInput->text()), m_LimitCheck, m_LowerLimit, m_UpperLimit,
+                           txtInput->UserMaxLength());
     const auto s = [](double x) { return QString::fromStdString(GeneralNumberText(x)); };
     switch (result.problem) {
         case ValidationProblem::None:
@@ -374,15 +316,15 @@ void NumInputBoxR::setLowerLimit(double limit)
 
 qint16 NumInputBoxR::MaxLength() const
 {
-    if (m_maxLength > 32767 || m_maxLength < -32768) {
+    if (txtInput->UserMaxLength() > 32767 || txtInput->UserMaxLength() < -32768) {
         throw NumberedError(NumberedError::kOverflow);
     }
-    return static_cast<qint16>(m_maxLength);
+    return static_cast<qint16>(txtInput->UserMaxLength());
 }
 
 qint16 NumInputBoxR::MaxLengthProperty() const
 {
-    return static_cast<qint16>(std::clamp<qint32>(m_maxLength, -32768, 32767));
+    return static_cast<qint16>(std::clamp<qint32>(txtInput->UserMaxLength(), -32768, 32767));
 }
 
 namespace {
@@ -424,7 +366,7 @@ void NumInputBoxR::setMaxLength(qint16 length)
     if (length < 0) {
         throw NumberedError(NumberedError::kInvalidPropertyValue);
     }
-    m_maxLength = length;
+    txtInput->setUserMaxLength(length);
     Notify("MaxLength");
 }
 
@@ -536,7 +478,7 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
                  QPalette::Text);
     m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), Defaults::IMEMode);
     setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
-    m_maxLength = bag.ReadInt32(QStringLiteral("MaxLength"), Defaults::MaxLength);
+    txtInput->setUserMaxLength(bag.ReadInt32(QStringLiteral("MaxLength"), Defaults::MaxLength));
 
     m_DefaultValue = bag.ReadString(QStringLiteral("DefaultValue"), QString());
     m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
@@ -567,7 +509,7 @@ void NumInputBoxR::WriteProperties(PropertyBag &bag) const
     bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
     bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), Defaults::ForeColor);
     bag.WriteProperty(QStringLiteral("IMEMode"), m_imeMode, Defaults::IMEMode);
-    bag.WriteProperty(QStringLiteral("MaxLength"), m_maxLength, Defaults::MaxLength);
+    bag.WriteProperty(QStringLiteral("MaxLength"), txtInput->UserMaxLength(), Defaults::MaxLength);
     bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, QString());
     bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
     bag.WriteProperty(QStringLiteral("LimitCheck"), m_LimitCheck, Defaults::LimitCheck);
@@ -598,15 +540,15 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
     if (shift & 2) {
         switch (keyCode) {
             case 67:  // Ctrl+C
-                CopySelection();
+                txtInput->CopySelection();
                 clipboardChord = true;
                 break;
             case 88:  // Ctrl+X
-                CutSelection();
+                txtInput->CutSelection();
                 clipboardChord = true;
                 break;
             case 86:  // Ctrl+V
-                PasteFromClipboard();
+                txtInput->PasteFromClipboard();
                 clipboardChord = true;
                 break;
             default:
@@ -625,7 +567,7 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
             return true;
         }
         if (event->matches(QKeySequence::Paste)) {  // Shift+Insert, a Paste key
-            PasteFromClipboard();
+            txtInput->PasteFromClipboard();
             return true;
         }
         return false;  // the box's own editing keys
@@ -640,7 +582,7 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
         if (text.isEmpty() || !text.at(0).isPrint()) {
             return keyStopped && keyAscii != 8;
         }
-        InsertTyped(text);
+        txtInput->InsertTyped(text);
         return true;
     }
     const short typed = keyAscii;
@@ -661,7 +603,7 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
         // The control inserts the character itself: the box would not for every modifier that
         // made it, and it may be the host's replacement. A one-line box takes no other control
         // character.
-        InsertTyped(QString(QChar(character)));
+        txtInput->InsertTyped(QString(QChar(character)));
     }
     return true;
 }
@@ -711,28 +653,12 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
                 if (txtInput->rect().contains(mouse->position().toPoint())) {
                     emit Click();
                 }
-                // A middle click pastes the desktop's selection where the desktop has one, as
-                // the box would, but within MaxLength.
-                if (mouse->button() == Qt::MiddleButton && SelectionSupported() &&
-                    txtInput->isEnabled() && !txtInput->isReadOnly()) {
-                    txtInput->deselect();
-                    InsertTyped(SelectionText());
-                    return true;
-                }
             }
             return false;
         }
         case QEvent::MouseButtonDblClick:
             emit DblClick();
             return false;
-        case QEvent::InputMethod: {
-            auto *input = static_cast<QInputMethodEvent *>(event);
-            if (!input->commitString().isEmpty()) {
-                input->setCommitString(FitMaxLength(input->commitString()),
-                                       input->replacementStart(), input->replacementLength());
-            }
-            return false;
-        }
         default:
             return false;
     }

@@ -28,6 +28,7 @@
 class QLineEdit;
 
 namespace tavimor {
+class TypedTextBox;
 template <typename T>
 struct Converted;
 class ControlHost;
@@ -146,7 +147,7 @@ public:
 
     // The colour an empty box gets back once it is filled; captured at loading.
     quint32 NormalBackColor() const { return m_NormalBackColor; }
-    QLineEdit *TextBox() const { return txtInput; }
+    QLineEdit *TextBox() const;
 
 signals:
     void Change();
@@ -177,16 +178,6 @@ private:
     void ApplyMustEnterColor();
 
     bool HandleKeyPress(QKeyEvent *event);
-    // The clipboard work of Ctrl+C, Ctrl+X and Ctrl+V, also behind the box's edit menu; a
-    // paste replaces the selection with the clipboard's text, unfiltered.
-    void CopySelection();
-    void CutSelection();
-    void PasteFromClipboard();
-    void ShowEditMenu(QPoint position);
-    // The part of `inserted` that fits within MaxLength in place of the selection.
-    QString FitMaxLength(const QString &inserted) const;
-    // Puts what the learner types or pastes in place of the selection, within MaxLength.
-    void InsertTyped(const QString &text);
     void ApplyIMEMode();
     // The text converted by `convert`, 0 for an empty box; a text that does not convert raises
     // the type-mismatch error, one beyond the type the overflow error numbered from ErrBase.
@@ -196,8 +187,7 @@ private:
     [[noreturn]] void RaiseConversionError(int status, std::int32_t overflowOffset,
                                            short overflowMessage);
 
-    QLineEdit *txtInput;
-    qint32 m_maxLength = Defaults::MaxLength;
+    tavimor::TypedTextBox *txtInput;
     qint16 m_imeMode = Defaults::IMEMode;
     bool m_validating = false;
 

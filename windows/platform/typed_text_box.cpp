@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Platform layer (windows/platform/): see typed_text_box.h.
+#include "typed_text_box.h"
+
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <algorithm>
+#include <limits>
+
+#include "clipboard.h"
+
+namespace tavimor {
+
+TypedTextBox::TypedTextBox(QWidget *parent) : QLineEdit(parent)
+{
+    // The widget's own limit would also cut the program's writes: it is set beyond any text,
+    // and the user's roads keep to UserMaxLength instead.
+    setMaxLength(std::numeric_limits<int>::max());
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QLineEdit::customContextMenuRequested, this, &TypedTextBox::ShowEditMenu);
+}
+
+QString TypedTextBox::FitUserMaxLength(const QString &inserted) const
+{
+    if (m_userMaxLength <= 0) {
+        return inserted;
+    }
+    const qsizetype kept = text().size() - selectedText().size();
+    return inserted.left(std::max<qsizetype>(m_userMaxLength - kept, 0));
+}
+
+void TypedTextBox::InsertTyped(const QString &text)
+{
+    const QString fitted = FitUserMaxLength(text);
+    if (fitted.isEmpty() && !hasSelectedText()) {
+        return;
+    }
+    insert(fitted);
+}
+
+void TypedTextBox::CopySelection()
+{
+    SetClipboardText(selectedText());
+}
+
+void TypedTextBox::CutSelection()
+{
+    SetClipboardText(selectedText());
+    insert(QString());
+}
+
+void TypedTextBox::PasteFromClipboard()
+{
+    InsertTyped(ClipboardText());
+}
+
+void TypedTextBox::ShowEditMenu(QPoint position)
+{
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool selected = hasSelectedText();
+    menu->addAction(QStringLiteral("切り取り(&T)"), this, &TypedTextBox::CutSelection)
+        ->setEnabled(selected && isEnabled());
+    menu->addAction(QStringLiteral("コピー(&C)"), this, &TypedTextBox::CopySelection)
+        ->setEnabled(selected);
+    menu->addAction(QStringLiteral("貼り付け(&P)"), this, &TypedTextBox::PasteFromClipboard)
+        ->setEnabled(!ClipboardText().isEmpty() && isEnabled());
+    menu->addAction(QStringLiteral("削除(&D)"), this, [this] { insert(QString()); })
+        ->setEnabled(selected && isEnabled());
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("すべて選択(&A)"), this, &QLineEdit::selectAll)
+        ->setEnabled(!text().isEmpty());
+    menu->popup(mapToGlobal(position));
+}
+
+void TypedTextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A middle click pastes the desktop's selection where the desktop has one, as the line edit
+    // would, but within the limit.
+    if (event->button() == Qt::MiddleButton && SelectionSupported() && !isReadOnly()) {
+        deselect();
+        InsertTyped(SelectionText());
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TypedTextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty()) {
+        event->setCommitString(FitUserMaxLength(event->commitString()), event->replacementStart(),
+                               event->replacementLength());
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+}  // namespace tavimor
