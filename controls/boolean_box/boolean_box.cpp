@@ -310,17 +310,10 @@ bool BooleanBox::eventFilter(QObject *watched, QEvent *event)
         }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseMove: {
-            MouseArguments a = MouseArgumentsOf(static_cast<QMouseEvent *>(event));
-            if (event->type() == QEvent::MouseButtonPress) {
-                emit MouseDown(a.Button, a.Shift, a.X, a.Y);
-            } else if (event->type() == QEvent::MouseMove) {
-                emit MouseMove(a.Button, a.Shift, a.X, a.Y);
-            } else {
-                emit MouseUp(a.Button, a.Shift, a.X, a.Y);
-            }
+        case QEvent::MouseMove:
+            RaiseMouseEvent(this, event, &BooleanBox::MouseDown, &BooleanBox::MouseMove,
+                            &BooleanBox::MouseUp);
             return false;
-        }
         default:
             return false;
     }

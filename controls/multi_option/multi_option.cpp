@@ -33,16 +33,6 @@ const MessageRow kMessages[] = {
 using Defaults = MultiOption::Defaults;
 static_assert(Defaults::BackColor == kSysButtonFace && Defaults::ForeColor == kSysButtonText);
 
-// A whole twip from a held position: halves to even.
-qint32 RoundTwips(float twips)
-{
-    const double rounded = std::nearbyint(static_cast<double>(twips));
-    if (!(rounded > -2147483648.5)) {
-        return INT32_MIN;
-    }
-    return rounded > 2147483647.0 ? INT32_MAX : static_cast<qint32>(rounded);
-}
-
 }  // namespace
 
 MultiOption::MultiOption(ControlHost *host, QWidget *parent)
@@ -588,24 +578,20 @@ bool MultiOption::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MultiOption::RaiseMouse(QMouseEvent *event,
-                             void (MultiOption::*signal)(short, short, float, float))
-{
-    const MouseArguments a = MouseArgumentsOf(event);
-    emit(this->*signal)(a.Button, a.Shift, a.X, a.Y);
-}
-
 void MultiOption::mousePressEvent(QMouseEvent *event)
 {
-    RaiseMouse(event, &MultiOption::MouseDown);
+    RaiseMouseEvent(this, event, &MultiOption::MouseDown, &MultiOption::MouseMove,
+                    &MultiOption::MouseUp);
 }
 
 void MultiOption::mouseMoveEvent(QMouseEvent *event)
 {
-    RaiseMouse(event, &MultiOption::MouseMove);
+    RaiseMouseEvent(this, event, &MultiOption::MouseDown, &MultiOption::MouseMove,
+                    &MultiOption::MouseUp);
 }
 
 void MultiOption::mouseReleaseEvent(QMouseEvent *event)
 {
-    RaiseMouse(event, &MultiOption::MouseUp);
+    RaiseMouseEvent(this, event, &MultiOption::MouseDown, &MultiOption::MouseMove,
+                    &MultiOption::MouseUp);
 }

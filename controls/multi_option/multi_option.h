@@ -162,7 +162,6 @@ private:
     void SelectOption(int index);
     QRadioButton *CreateOption(int index);
     void PlaceOption(int index);
-    void RaiseMouse(QMouseEvent *event, void (MultiOption::*signal)(short, short, float, float));
 
     QGroupBox *frameContainer;
     std::vector<QRadioButton *> optChildOption;

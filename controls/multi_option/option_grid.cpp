@@ -3,6 +3,8 @@
 #include "option_grid.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace tavimor {
 
@@ -28,6 +30,16 @@ std::vector<OptionCell> OptionGrid(const OptionGridSpec &spec)
         }
     }
     return cells;
+}
+
+std::int32_t RoundTwips(float twips)
+{
+    const double rounded = std::nearbyint(static_cast<double>(twips));
+    if (!(rounded > -2147483648.5)) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    return rounded > 2147483647.0 ? std::numeric_limits<std::int32_t>::max()
+                                  : static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace tavimor

@@ -3,6 +3,7 @@
 // Multi-option control (controls/multi_option/), plain C++.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace tavimor {
@@ -31,5 +32,8 @@ struct OptionGridSpec {
 // left, two button heights below the top of the row before plus vartSpace: one height for that
 // row and one left free, so the rows of a group stand apart as the designs have always had them.
 std::vector<OptionCell> OptionGrid(const OptionGridSpec &spec);
+
+// A cell's place as a whole number of twips: halves to even, held within 32 bits.
+std::int32_t RoundTwips(float twips);
 
 }  // namespace tavimor

@@ -5,16 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <limits>
 
 #include "colours.h"
 #include "control_host.h"
 #include "input_codes.h"
-#include "message_box.h"
-#include "message_table.h"
 #include "num_key_filter.h"
+#include "num_messages.h"
 #include "num_validation.h"
-#include "number_text.h"
 #include "numbered_error.h"
 #include "property_bag.h"
 #include "typed_text_box.h"
@@ -24,41 +21,13 @@ using namespace tavimor;
 
 namespace {
 
-const MessageRow kMessages[] = {
-    {2001, "変換エラーが生じました", "Conversion error."},
-    {2002, "入力を修正してください", "Correct input value."},
-    {2003, "入力可能な数値：", "Effective input value："},
-    {2004, "負の値は", "Negative value"},
-    {2005, "正の値は", "Positive value"},
-    {2006, "入力制限値の設定が不正です", "Irregal limitation for input."},
-    {2007, "入力が制限範囲を越えています", "Input value out of defined range."},
-    {2008, "変換後の文字数が", "The character number of converted value"},
-    {2009, "入力を許可されている", "overed the defined maximum limitation."},
-    {2010, "最大値を越えました", ""},
-    {2011, "このプロパティには0から4の整数を入力して下さい", "Valid value is from 0 to 4."},
-    {2012, "このプロパティにはUpperLimit以下の数値を入力して下さい",
-     "Enter below UpperLimit value."},
-    {2013, "このプロパティにはLowerLimit以上の数値を入力して下さい",
-     "Enter not less than LowerLimit value."},
-    {2014, "単精度への変換エラーが生じました。", "Conversion to single type error."},
-    {2015, "倍精度への変換エラーが生じました。", "Conversion to double type error."},
-    {2016, "整数への変換エラーが生じました。", "Conversion to integer type error."},
-    {2017, "長整数への変換エラーが生じました。", "Conversion to long integer type error."},
-};
-
 using Defaults = NumInputBoxR::Defaults;
 static_assert(Defaults::BackColor == kSysWindow && Defaults::ForeColor == kSysWindowText);
-const QChar kCR(u'\r');
-
-std::string Utf8(const QString &text)
-{
-    return text.toStdString();
-}
 
 }  // namespace
 
 NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
-    : ControlBase(host, kMessages, parent), txtInput(new TypedTextBox(this))
+    : ControlBase(host, NumInputMessages(), parent), txtInput(new TypedTextBox(this))
 {
     setObjectName(QStringLiteral("NumInputBoxR"));
     txtInput->setObjectName(QStringLiteral("txtInput"));
@@ -82,7 +51,7 @@ QLineEdit *NumInputBoxR::TextBox() const
 
 std::span<const MessageRow> NumInputBoxR::Messages()
 {
-    return kMessages;
+    return NumInputMessages();
 }
 
 void NumInputBoxR::ApplyMustEnterColor()
@@ -143,30 +112,14 @@ bool NumInputBoxR::ValidateInput()
         return true;
     }
     const ValidationResult result =
-        ValidateNumberText(Utf8(txtInput->text()), m_LimitCheck, m_LowerLimit, m_UpperLimit,
+        ValidateNumberText(txtInput->text().toStdString(), m_LimitCheck, m_LowerLimit, m_UpperLimit,
                            txtInput->UserMaxLength());
-    const auto s = [](double x) { return QString::fromStdString(GeneralNumberText(x)); };
-    switch (result.problem) {
-        case ValidationProblem::None:
-            break;
-        case ValidationProblem::LimitsInverted:
-            ShowMessage(GetMessage(2006));
-            break;
-        case ValidationProblem::OutOfRange:
-            ShowMessage(GetMessage(2007) + kCR + s(m_LowerLimit) + QStringLiteral("≦ Input ≦") +
-                        s(m_UpperLimit));
-            break;
-        case ValidationProblem::TooLong:
-            ShowMessage(GetMessage(2008) + kCR + GetMessage(2009) + kCR + GetMessage(2010));
-            break;
-        case ValidationProblem::ConversionError:
-            m_ErrFlag = true;
-            ShowMessage(GetMessage(2001) + kCR + GetMessage(2002) + kCR + GetMessage(2003) + kCR +
-                        GetMessage(2004) +
-                        QStringLiteral(" -1.79769313486232E308 ～ -4.94065645841247E-324") + kCR +
-                        GetMessage(2005) +
-                        QStringLiteral("  4.94065645841247E-324 ～  1.79769313486232E308"));
-            break;
+    if (result.problem == ValidationProblem::ConversionError) {
+        m_ErrFlag = true;
+    }
+    if (result.problem != ValidationProblem::None) {
+        ShowMessage(ValidationRefusal(result.problem, m_LowerLimit, m_UpperLimit,
+                                      [this](short number) { return GetMessage(number); }));
     }
     txtInput->setText(QString::fromStdString(result.text));
     return result.accepted;
@@ -176,10 +129,10 @@ void NumInputBoxR::RaiseConversionError(int status, std::int32_t overflowOffset,
                                         short overflowMessage)
 {
     m_ErrFlag = true;
-    const std::string source = Utf8(Host()->ApplicationTitle());
+    const std::string source = Host()->ApplicationTitle().toStdString();
     if (status == static_cast<int>(ConversionStatus::Overflow)) {
         throw NumberedError(AddErrorNumber(m_ErrBase, overflowOffset), source,
-                            Utf8(GetMessage(overflowMessage)));
+                            GetMessage(overflowMessage).toStdString());
     }
     throw NumberedError(AddErrorNumber(m_ErrBase, NumberedError::kTypeMismatch), source,
                         NumberedError::PlatformText(NumberedError::kTypeMismatch));
@@ -193,7 +146,7 @@ T NumInputBoxR::Convert(Converted<T> (*convert)(std::string_view), std::int32_t 
     if (text.isEmpty()) {
         return 0;
     }
-    const Converted<T> converted = convert(Utf8(text));
+    const Converted<T> converted = convert(text.toStdString());
     if (converted.status != ConversionStatus::Ok) {
         RaiseConversionError(static_cast<int>(converted.status), overflowOffset, overflowMessage);
     }
@@ -305,7 +258,7 @@ void NumInputBoxR::setLowerLimit(double limit)
 {
     if (limit > m_UpperLimit) {
         if (Host()->UserMode()) {
-            throw NumberedError(NumberedError::kLimitsCross, {}, Utf8(GetMessage(2012)));
+            throw NumberedError(NumberedError::kLimitsCross, {}, GetMessage(2012).toStdString());
         }
         ShowMessage(GetMessage(2012));
         return;
@@ -374,7 +327,7 @@ void NumInputBoxR::setMode(qint32 mode)
 {
     if (mode < 0 || mode > kModeFreeText) {
         if (Host()->UserMode()) {
-            throw NumberedError(NumberedError::kInvalidMode, {}, Utf8(GetMessage(2011)));
+            throw NumberedError(NumberedError::kInvalidMode, {}, GetMessage(2011).toStdString());
         }
         ShowMessage(GetMessage(2011));
         return;
@@ -446,7 +399,7 @@ void NumInputBoxR::setUpperLimit(double limit)
 {
     if (limit < m_LowerLimit) {
         if (Host()->UserMode()) {
-            throw NumberedError(NumberedError::kLimitsCross, {}, Utf8(GetMessage(2013)));
+            throw NumberedError(NumberedError::kLimitsCross, {}, GetMessage(2013).toStdString());
         }
         ShowMessage(GetMessage(2013));
         return;
@@ -536,25 +489,8 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
 {
     short keyCode = KeyCodeOf(event);
     short shift = ShiftCode(event->modifiers());
-    bool clipboardChord = false;
-    if (shift & 2) {
-        switch (keyCode) {
-            case 67:  // Ctrl+C
-                txtInput->CopySelection();
-                clipboardChord = true;
-                break;
-            case 88:  // Ctrl+X
-                txtInput->CutSelection();
-                clipboardChord = true;
-                break;
-            case 86:  // Ctrl+V
-                txtInput->PasteFromClipboard();
-                clipboardChord = true;
-                break;
-            default:
-                break;
-        }
-    }
+    // Ctrl with C, X or V, whatever the other modifiers.
+    const bool clipboardChord = (shift & 2) != 0 && txtInput->RunClipboardChord(keyCode);
     const short pressed = keyCode;
     emit KeyDown(keyCode, shift);
     // A key code the host sets to 0 stops the box's own handling of the key (Delete, the arrows,
@@ -641,21 +577,15 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
         }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseMove: {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            const MouseArguments a = MouseArgumentsOf(mouse);
-            if (event->type() == QEvent::MouseButtonPress) {
-                emit MouseDown(a.Button, a.Shift, a.X, a.Y);
-            } else if (event->type() == QEvent::MouseMove) {
-                emit MouseMove(a.Button, a.Shift, a.X, a.Y);
-            } else {
-                emit MouseUp(a.Button, a.Shift, a.X, a.Y);
-                if (txtInput->rect().contains(mouse->position().toPoint())) {
-                    emit Click();
-                }
+        case QEvent::MouseMove:
+            RaiseMouseEvent(this, event, &NumInputBoxR::MouseDown, &NumInputBoxR::MouseMove,
+                            &NumInputBoxR::MouseUp);
+            if (event->type() == QEvent::MouseButtonRelease &&
+                txtInput->rect().contains(
+                    static_cast<QMouseEvent *>(event)->position().toPoint())) {
+                emit Click();
             }
             return false;
-        }
         case QEvent::MouseButtonDblClick:
             emit DblClick();
             return false;

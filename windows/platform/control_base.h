@@ -6,10 +6,12 @@
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
+#include <QMouseEvent>
 #include <QString>
 #include <QWidget>
 #include <span>
 
+#include "control_host.h"
 #include "message_table.h"
 
 namespace tavimor {
@@ -40,6 +42,23 @@ protected:
     QString GetMessage(short number) const;
     // A refusal in a critical-stop box, titled with the warning message (102).
     void ShowMessage(const QString &text);
+    // Raises `down`, `move` or `up` of `control` for a mouse press, move or release, with the
+    // button, the modifiers and the place in twips; false, raising nothing, for other events.
+    template <typename Control, typename Signal>
+    static bool RaiseMouseEvent(Control *control, const QEvent *event, Signal down, Signal move,
+                                Signal up)
+    {
+        const Signal signal = event->type() == QEvent::MouseButtonPress     ? down
+                              : event->type() == QEvent::MouseMove          ? move
+                              : event->type() == QEvent::MouseButtonRelease ? up
+                                                                            : nullptr;
+        if (signal == nullptr) {
+            return false;
+        }
+        MouseArguments a = MouseArgumentsOf(static_cast<const QMouseEvent *>(event));
+        emit(control->*signal)(a.Button, a.Shift, a.X, a.Y);
+        return true;
+    }
 
     QString m_KeyName;
     QString m_SectionName;

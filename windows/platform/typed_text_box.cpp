@@ -57,6 +57,23 @@ void TypedTextBox::PasteFromClipboard()
     InsertTyped(ClipboardText());
 }
 
+bool TypedTextBox::RunClipboardChord(short keyCode)
+{
+    switch (keyCode) {
+        case 67:
+            CopySelection();
+            return true;
+        case 88:
+            CutSelection();
+            return true;
+        case 86:
+            PasteFromClipboard();
+            return true;
+        default:
+            return false;
+    }
+}
+
 void TypedTextBox::ShowEditMenu(QPoint position)
 {
     auto *menu = new QMenu(this);
