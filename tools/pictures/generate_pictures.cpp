@@ -4,9 +4,7 @@
 // both also drawn at twice and three times the scale for high-resolution displays (grey PNG
 // files named with @2x and @3x), the program icon (a 16-colour ICO file), the icon as PNG files
 // for the desktop's menus and as an XPM image that the program compiles in.
-// Running it again reproduces the same bytes.
-//
-//   generate_pictures <resources folder>
+// Running it again reproduces the same bytes. Usage: generate_pictures <resources folder>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,7 +13,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 #include <cstdio>
 #include <vector>
