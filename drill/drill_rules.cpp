@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Drill rules (drill/), plain C++: see drill_rules.h.
 #include "drill_rules.h"
 
 #include <algorithm>

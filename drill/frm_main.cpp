@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Main window logic (drill/), the handlers of the drill: see frm_main.h.
 #include "frm_main.h"
 
 #include <QCloseEvent>
@@ -121,12 +122,14 @@ void frmMain::Form_Load()
 
 void frmMain::BuildAcidCatalogue()
 {
-    AcidCatalogue = tavimor::BuildAcidCatalogue();
+    m_catalogue = tavimor::BuildAcidCatalogue();
 }
 
 DrillState frmMain::ReadState() const
 {
-    DrillState state = m_state;
+    DrillState state;
+    state.Answered = m_answered;
+    state.AnswerMap = m_answerMap;
     state.CurrentRow = Count(ui.lblAminoAcid->Tag());
     state.AskedCount = Count(ui.lblQuestionNumber->Tag());
     state.JudgedCount = Count(ui.lblQuestionNumber->Caption());
@@ -148,7 +151,11 @@ QString frmMain::BuildAnswerOptions(int AnswerForm)
         }
         return sorted;
     };
-    return Text(tavimor::BuildAnswerOptions(m_state, AcidCatalogue, AnswerForm, order));
+    DrillState state = ReadState();
+    const QString options =
+        Text(tavimor::BuildAnswerOptions(state, m_catalogue, AnswerForm, order));
+    m_answerMap = state.AnswerMap;
+    return options;
 }
 
 void frmMain::mopQuestionType_Change()
@@ -229,7 +236,7 @@ void frmMain::ResetDrill(bool ClearCounts)
         ui.mopAnswerType->setEnabled(true);
         SetTimeLimitInputEnabled(true, true);
     }
-    m_state.Answered = state.Answered;
+    m_answered = state.Answered;
 }
 
 void frmMain::SetTimeLimitInputEnabled(bool Enable, bool IncludeTimerSwitch)
@@ -269,7 +276,7 @@ void frmMain::cmdQuestion_Click()
     DrillState state = ReadState();
     const std::int32_t row = AskQuestion(state, questionForm, *m_random);
 
-    m_state.Answered = state.Answered;
+    m_answered = state.Answered;
     ui.mopAnswer->setEnabled(true);
     ui.mopAnswer->setValue(-1);
     if (!ui.chkOmitPushAnswer->Value()) {
@@ -285,7 +292,7 @@ void frmMain::cmdQuestion_Click()
         ui.imgAminoAcid->hide();
         ui.lblAminoAcid->show();
         SetForeColor(ui.lblAminoAcid, kSysWindowText);
-        ui.lblAminoAcid->setCaption(Text(AcidCatalogue.Text(questionForm, row)));
+        ui.lblAminoAcid->setCaption(Text(m_catalogue.Text(questionForm, row)));
         Announce(ui.Label1->text() + u' ' + ui.lblAminoAcid->Caption());
     } else {
         ui.lblAminoAcid->hide();
@@ -298,7 +305,7 @@ void frmMain::cmdQuestion_Click()
 
 void frmMain::cmdAnswer_Click()
 {
-    if (m_state.Answered) {
+    if (m_answered) {
         return;
     }
     DrillState state = ReadState();
@@ -317,7 +324,7 @@ void frmMain::cmdAnswer_Click()
     const int answerForm = ui.mopAnswerType->Value();
     if (ui.chkShowAnswer->Value() && answerForm >= 0 && answerForm < AcidCatalogue::kColumnCount &&
         judgement->row >= AcidCatalogue::kFirstRow && judgement->row <= AcidCatalogue::kLastRow) {
-        ui.lblAnswer->setCaption(Text(AcidCatalogue.Text(answerForm, judgement->row)));
+        ui.lblAnswer->setCaption(Text(m_catalogue.Text(answerForm, judgement->row)));
     }
     if (ui.chkUseTimer->Value()) {
         ui.Timer1->setEnabled(false);
@@ -325,7 +332,7 @@ void frmMain::cmdAnswer_Click()
     }
     SetForeColor(ui.lblAminoAcid, kSysButtonFace);
     ui.mopAnswer->setEnabled(false);
-    m_state.Answered = true;
+    m_answered = true;
 
     // What the learner reads now: the verdict, the right answer when shown, the score.
     QStringList judged{(judgement->right ? ui.lblRightAnswer : ui.lblBadAnswer)->text()};

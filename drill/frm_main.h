@@ -16,6 +16,8 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <cstdint>
 #include <memory>
 
 #include "acid_catalogue.h"
@@ -39,7 +41,7 @@ public:
 
     const tavimor::frmMainDesign &Ui() const { return ui; }
     // True when no question waits for its answer.
-    bool Answered() const { return m_state.Answered; }
+    bool Answered() const { return m_answered; }
 
 protected:
     // Closing the window, by 終了 or from its title bar, unloads it: a timed run ends there and
@@ -66,6 +68,7 @@ private slots:
     void lblRigthAnswerNumber_Change();
 
 private:
+    // Fills the window's catalogue from the drill rules' table (tavimor::BuildAcidCatalogue).
     void BuildAcidCatalogue();
     void ResetDrill(bool ClearCounts);
     void SetTimeLimitInputEnabled(bool Enable, bool IncludeTimerSwitch);
@@ -76,15 +79,18 @@ private:
     // Has assistive technology speak what a sighted learner reads at once: the question when
     // it is asked; the verdict, the right answer when shown, and the score when it is judged.
     void Announce(const QString &message);
-    // The drill state with the counters read back from the labels that hold them.
+    // The drill state, its counters and current row read back from the labels that hold them.
     tavimor::DrillState ReadState() const;
 
     tavimor::frmMainDesign ui;
     std::unique_ptr<tavimor::ControlHost> m_host;
     std::unique_ptr<tavimor::ClockSeededRandom> m_ownRandom;
     tavimor::RandomSource *m_random;
-    tavimor::AcidCatalogue AcidCatalogue;
-    tavimor::DrillState m_state;
+    tavimor::AcidCatalogue m_catalogue;
+    // The two fields of the drill state that no label holds: whether the question is judged,
+    // and the map from answer options back to catalogue rows.
+    bool m_answered = true;
+    std::array<std::int32_t, tavimor::DrillState::kMapSize> m_answerMap{};
     bool m_refusing = false;
     bool m_unloaded = false;
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Window layouts (windows/): see frm_main_design.h.
 #include "frm_main_design.h"
 
 #include <QLineEdit>

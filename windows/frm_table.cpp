@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Window layouts (windows/): see frm_table.h.
 #include "frm_table.h"
 
 #include <QGuiApplication>

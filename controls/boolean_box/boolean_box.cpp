@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Check-box control (controls/boolean_box/): see boolean_box.h.
 #include "boolean_box.h"
 
 #include <QKeyEvent>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Multi-option control (controls/multi_option/): see multi_option.h.
 #include "multi_option.h"
 
 #include <QButtonGroup>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Number input control (controls/num_input_box/): see num_input_box.h.
 #include "num_input_box.h"
 
 #include <QFocusEvent>

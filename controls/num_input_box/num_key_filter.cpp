@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Number input control, its Qt-free rules (controls/num_input_box/): see num_key_filter.h.
 #include "num_key_filter.h"
 
 namespace tavimor {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the amino acid catalogue: its 22 rows in the three written forms.
 #include "acid_catalogue.h"
 
 #include <gtest/gtest.h>

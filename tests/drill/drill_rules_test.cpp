@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the drill rules: answer options, asking, judging, rates and the timer's interval.
 #include "drill_rules.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Test support: see message_recorder.h.
 #include "message_recorder.h"
 
 #include <gtest/gtest.h>

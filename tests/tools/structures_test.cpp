@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the structure pictures' drawing data: atoms, bonds and labels of the 20 acids.
 #include "structures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the built-in pictures: structure bitmaps, table picture, icon and their variants.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

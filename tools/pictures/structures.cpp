@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Resource generators (tools/pictures/): see structures.h.
 #include "structures.h"
 
 #include <cmath>

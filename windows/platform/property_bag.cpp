@@ -274,7 +274,7 @@ QString PropertyBag::ToText() const
                 value = v.toBool() ? QStringLiteral("Bool:True") : QStringLiteral("Bool:False");
                 break;
             case QMetaType::Double: {
-                // Seventeen digits keep every double exactly.
+                // The shortest text that reads back as the same double.
                 char buffer[64];
                 const auto end = std::to_chars(buffer, buffer + sizeof buffer, v.toDouble()).ptr;
                 value = QStringLiteral("Double:") + QString::fromLatin1(buffer, end - buffer);

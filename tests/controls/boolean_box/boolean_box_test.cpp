@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the check-box control: its states, Value, events, persistence and notices.
 #include "boolean_box.h"
 
 #include <gtest/gtest.h>

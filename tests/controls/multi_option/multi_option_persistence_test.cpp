@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the multi-option control's stored settings: reads, writes, their order and defaults.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>

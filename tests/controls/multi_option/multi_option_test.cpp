@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the multi-option control: its buttons, layout, selection, events and refusals.
 #include "multi_option.h"
 
 #include <gtest/gtest.h>

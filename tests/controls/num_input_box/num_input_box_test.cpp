@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the number input control: keystrokes, clipboard roads, validation, conversion, settings.
 #include "num_input_box.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the platform layer's services: colours, twips, host, messages, timer, labels.
 #include <gtest/gtest.h>
 
 #include <QApplication>

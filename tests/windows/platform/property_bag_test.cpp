@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of property sets: typed reads and conversions, defaults left out, the text form.
 #include "property_bag.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the platform core's number text: general form, rounding and parsing.
 #include "number_text.h"
 #include "number_round_trip.h"
 

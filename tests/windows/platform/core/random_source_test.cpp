@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Tests of the platform core's random source.
 #include "random_source.h"
 
 #include <gtest/gtest.h>
