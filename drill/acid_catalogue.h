@@ -36,7 +36,7 @@ public:
 private:
     static std::size_t Cell(int form, int row);
 
-    std::array<std::string, kColumnCount * kRowCount> m_texts;
+    std::array<std::string, std::size_t{kColumnCount} * kRowCount> m_texts;
 };
 
 // The catalogue with all 66 cells filled; rows 1 to 20 in the order of their three-letter codes,

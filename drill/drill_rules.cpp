@@ -79,7 +79,7 @@ std::int32_t AnswerRow(const DrillState &state, int choice)
     if (choice < -1 || choice >= DrillState::kMapSize - 1) {
         return 0;
     }
-    return state.AnswerMap[static_cast<std::size_t>(choice + 1)];
+    return state.AnswerMap[static_cast<std::size_t>(choice) + 1];
 }
 
 std::optional<Judgement> JudgeAnswer(DrillState &state, int choice)

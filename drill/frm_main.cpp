@@ -140,20 +140,20 @@ DrillState frmMain::ReadState() const
 QString frmMain::BuildAnswerOptions(int AnswerForm)
 {
     // The window's sorted list puts the texts into ascending order.
-    const TextOrder order = [this](std::vector<std::string> texts) {
+    const TextOrder order = [this](const std::vector<std::string> &texts) {
         ui.lstSort->Clear();
         for (const std::string &text : texts) {
             ui.lstSort->AddItem(Text(text));
         }
         std::vector<std::string> sorted;
+        sorted.reserve(static_cast<std::size_t>(ui.lstSort->ListCount()));
         for (int p = 0; p < ui.lstSort->ListCount(); ++p) {
             sorted.push_back(ui.lstSort->List(p).toStdString());
         }
         return sorted;
     };
     DrillState state = ReadState();
-    const QString options =
-        Text(tavimor::BuildAnswerOptions(state, m_catalogue, AnswerForm, order));
+    QString options = Text(tavimor::BuildAnswerOptions(state, m_catalogue, AnswerForm, order));
     m_answerMap = state.AnswerMap;
     return options;
 }

@@ -20,8 +20,8 @@ public:
         return QAccessible::queryAccessibleInterface(object()->parent());
     }
     int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *child(int /*index*/) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface * /*child*/) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? static_cast<Announcer *>(object())->Message() : QString();

@@ -64,7 +64,7 @@ bool CaptionFrame::ReachesBorder(const QRect &area) const
     return !rect().adjusted(3, BorderTop() + 3, -3, -3).contains(area);
 }
 
-void CaptionFrame::paintEvent(QPaintEvent *)
+void CaptionFrame::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const QRect captionRect = CaptionRect();

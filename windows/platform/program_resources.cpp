@@ -131,7 +131,7 @@ public:
     {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
         const QList<QSize> sizes = availableSizes(QIcon::Normal, QIcon::Off);
         QSize drawn = sizes.back();
@@ -147,7 +147,7 @@ public:
         }
         return QPixmap::fromImage(Enlarged(m_source, drawn.width() / m_source.width()));
     }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
         return {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
     }
@@ -163,7 +163,7 @@ private:
             const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(y));
             auto *first = reinterpret_cast<QRgb *>(image.scanLine(y * factor));
             for (int x = 0; x < source.width(); ++x) {
-                std::fill_n(first + x * factor, factor, from[x]);
+                std::fill_n(first + static_cast<std::ptrdiff_t>(x) * factor, factor, from[x]);
             }
             for (int copy = 1; copy < factor; ++copy) {
                 std::copy_n(first, image.width(),

@@ -51,7 +51,7 @@ void SortedListBox::AddItem(const QString &text)
     update();
 }
 
-void SortedListBox::paintEvent(QPaintEvent *)
+void SortedListBox::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
