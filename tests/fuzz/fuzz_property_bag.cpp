@@ -7,6 +7,7 @@
 
 #include "numbered_error.h"
 #include "property_bag.h"
+#include "property_bag_text.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -22,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const std::optional<tavimor::PropertyBag> bag = tavimor::PropertyBag::FromText(text);
+    const std::optional<tavimor::PropertyBag> bag = tavimor::testing::FromText(text);
     if (!bag) {
         return 0;
     }
-    const QString written = bag->ToText();
-    const std::optional<tavimor::PropertyBag> again = tavimor::PropertyBag::FromText(written);
-    if (!again || again->ToText() != written) {
+    const QString written = tavimor::testing::ToText(*bag);
+    const std::optional<tavimor::PropertyBag> again = tavimor::testing::FromText(written);
+    if (!again || tavimor::testing::ToText(*again) != written) {
         std::abort();
     }
     for (const auto &entry : bag->Entries()) {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tavimor {
@@ -25,6 +26,8 @@ public:
 
     PropertyBag() = default;
     PropertyBag(std::initializer_list<Entry> entries) : m_entries(entries) {}
+    // Every entry as given, a key twice or a value equal to a default among them.
+    explicit PropertyBag(std::vector<Entry> entries) : m_entries(std::move(entries)) {}
 
     // Typed reads. A stored value of another type is converted as an assignment would: a number
     // out of the target's range raises the overflow error, a text or font that is not a number
@@ -44,12 +47,6 @@ public:
 
     bool Contains(const QString &key) const { return Find(key) != nullptr; }
 
-    // The set as text, one entry a line: `key = Type:value`, the types Int16, Int32, Bool,
-    // Double, String (quoted, with \" \\ \n \r escapes) and Font.
-    QString ToText() const;
-    // Reads a set written by ToText; blank lines and lines starting with "#" are skipped.
-    // Nothing, with the line and its fault in `error`, for text that is not such a set.
-    static std::optional<PropertyBag> FromText(const QString &text, QString *error = nullptr);
     const std::vector<Entry> &Entries() const { return m_entries; }
 
 private:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of property sets: typed reads and conversions, defaults left out, the text form.
 #include "property_bag.h"
+#include "property_bag_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,9 @@
 
 namespace tavimor {
 namespace {
+
+using testing::FromText;
+using testing::ToText;
 
 TEST(PropertyBag, KeysMatchWithoutRegardToCaseAndTheFirstEntryWins)
 {
@@ -92,16 +96,16 @@ TEST(PropertyBagText, EverySetReadsBackFromItsText)
                           {QStringLiteral("upperlimit"), -1.7976931348623157e308},
                           {QStringLiteral("caption"), QStringLiteral("解答 \"a\\b\"\r\n|")},
                           {QStringLiteral("font"), font}};
-    const QString text = bag.ToText();
+    const QString text = ToText(bag);
     QString error;
-    const std::optional<PropertyBag> back = PropertyBag::FromText(text, &error);
+    const std::optional<PropertyBag> back = FromText(text, &error);
     ASSERT_TRUE(back.has_value()) << error.toStdString();
     ASSERT_EQ(back->Entries().size(), bag.Entries().size());
     for (std::size_t i = 0; i < bag.Entries().size(); ++i) {
         EXPECT_EQ(back->Entries()[i].key, bag.Entries()[i].key);
         EXPECT_EQ(back->Entries()[i].value, bag.Entries()[i].value) << i;
     }
-    EXPECT_EQ(back->ToText(), text);
+    EXPECT_EQ(ToText(*back), text);
 }
 
 TEST(PropertyBagText, MalformedTextIsRefusedWithItsLine)
@@ -114,8 +118,7 @@ TEST(PropertyBagText, MalformedTextIsRefusedWithItsLine)
     for (const char *fault : faults) {
         QString error;
         EXPECT_FALSE(
-            PropertyBag::FromText(QStringLiteral("# design\n\n") + QString::fromUtf8(fault), &error)
-                .has_value())
+            FromText(QStringLiteral("# design\n\n") + QString::fromUtf8(fault), &error).has_value())
             << fault;
         EXPECT_TRUE(error.startsWith(QStringLiteral("line 3"))) << error.toStdString();
     }
