@@ -8,25 +8,25 @@
 
 namespace tavimor {
 
-std::vector<OptionCell> OptionGrid(const OptionGridSpec &spec)
+std::vector<OptionCell> OptionGrid(const OptionGridLayout &layout)
 {
-    const auto width = static_cast<float>(spec.width);
-    const auto height = static_cast<float>(spec.height);
-    std::vector<OptionCell> cells(static_cast<std::size_t>(std::max(spec.count, 1)));
-    cells[0] = {spec.left, spec.top, width, height};
+    const auto width = static_cast<float>(layout.width);
+    const auto height = static_cast<float>(layout.height);
+    std::vector<OptionCell> cells(static_cast<std::size_t>(std::max(layout.count, 1)));
+    cells[0] = {layout.left, layout.top, width, height};
     for (std::size_t i = 1; i < cells.size(); ++i) {
         const OptionCell &previous = cells[i - 1];
         OptionCell &cell = cells[i];
         cell.Width = width;
         cell.Height = height;
-        if (spec.perLine < 1 || static_cast<int>(i) % spec.perLine != 0) {
-            cell.Left = static_cast<float>(static_cast<double>(previous.Left) + spec.width +
-                                           spec.horiSpace);
+        if (layout.perLine < 1 || static_cast<int>(i) % layout.perLine != 0) {
+            cell.Left = static_cast<float>(static_cast<double>(previous.Left) + layout.width +
+                                           layout.horiSpace);
             cell.Top = previous.Top;
         } else {
             cell.Left = cells[0].Left;
             cell.Top = static_cast<float>(static_cast<double>(previous.Top) + previous.Height +
-                                          spec.height + spec.vartSpace);
+                                          layout.height + layout.vartSpace);
         }
     }
     return cells;

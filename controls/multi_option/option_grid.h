@@ -16,7 +16,7 @@ struct OptionCell {
     float Height = 0;
 };
 
-struct OptionGridSpec {
+struct OptionGridLayout {
     int count = 1;   // buttons, at least 1
     float left = 0;  // the first button's place
     float top = 0;
@@ -27,11 +27,11 @@ struct OptionGridSpec {
     int vartSpace = 0;  // added between two rows
 };
 
-// The cells of `spec.count` buttons, the first at (left, top). A row goes left to right, each
+// The cells of `layout.count` buttons, the first at (left, top). A row goes left to right, each
 // button its width and horiSpace after the one before. A new row starts at the first button's
 // left, two button heights below the top of the row before plus vartSpace: one height for that
 // row and one left free, so the rows of a group stand apart as the designs have always had them.
-std::vector<OptionCell> OptionGrid(const OptionGridSpec &spec);
+std::vector<OptionCell> OptionGrid(const OptionGridLayout &layout);
 
 // A cell's place as a whole number of twips: halves to even, held within 32 bits.
 std::int32_t RoundTwips(float twips);
