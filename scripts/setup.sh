@@ -50,8 +50,9 @@ if [ "$mode" = windows ]; then
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wineboot --init > /dev/null 2>&1
+        wineserver -w  # the new prefix written out, and its server gone
     fi
-    wineserver -p
+    wineserver -p || true  # a server already running serves as well
     trap 'wineserver -k > /dev/null 2>&1 || true' EXIT
     wine cmd.exe /c exit < /dev/null > /dev/null 2>&1
     cmake --preset windows
