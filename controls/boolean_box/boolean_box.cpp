@@ -237,35 +237,41 @@ void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value)
 
 // ---- persistence ----
 
+std::span<const StoredProperty<BooleanBox>> BooleanBox::StoredProperties()
+{
+    // Loaded in two stages: the check box's own settings, then the font and the fields.
+    using Row = StoredProperty<BooleanBox>;
+    using C = BooleanBox;
+    static const Row rows[] = {
+        Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 1,
+                                   [](C &c, quint32 v) { SetBackColor(c.chkBooleanBox, v); }),
+        Row::Field<&C::m_caption>("Caption", kDefaultCaption, 1),
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 1,
+                                 [](C &c, bool v) { c.chkBooleanBox->setEnabled(v); }),
+        Row::Getter<&C::Font>("Font", AmbientFont{}, 2,
+                              [](C &c, const QFont &v) { c.chkBooleanBox->setFont(v); }),
+        Row::Getter<&C::ForeColor>("ForeColor", Defaults::ForeColor, 1,
+                                   [](C &c, quint32 v) { SetForeColor(c.chkBooleanBox, v); }),
+        Row::Field<&C::m_AlwaysFalseWhenNotEnabled>("AlwaysFalseWhenNotEnabled",
+                                                    Defaults::AlwaysFalseWhenNotEnabled, 2),
+        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue, 2),
+        Row::Field<&C::m_KeyName>("KeyName", QString(), 2),
+        Row::Field<&C::m_SectionName>("SectionName", QString(), 2),
+    };
+    return rows;
+}
+
 void BooleanBox::ReadProperties(const PropertyBag &bag)
 {
-    SetBackColor(chkBooleanBox, bag.ReadColour(QStringLiteral("BackColor"), Defaults::BackColor));
-    m_caption = bag.ReadString(QStringLiteral("Caption"), kDefaultCaption);
-    chkBooleanBox->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), Defaults::Enabled));
-    SetForeColor(chkBooleanBox, bag.ReadColour(QStringLiteral("ForeColor"), Defaults::ForeColor));
-    chkBooleanBox->setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
+    LoadStored(StoredProperties(), bag, 1, 2);
     ShowCaption();
-    m_AlwaysFalseWhenNotEnabled = bag.ReadBool(QStringLiteral("AlwaysFalseWhenNotEnabled"),
-                                               Defaults::AlwaysFalseWhenNotEnabled);
-    m_DefaultValue = bag.ReadBool(QStringLiteral("DefaultValue"), Defaults::DefaultValue);
-    m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
-    m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
     m_savedState = short{0};
     setValue(m_DefaultValue);
 }
 
 void BooleanBox::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), Defaults::BackColor);
-    bag.WriteProperty(QStringLiteral("Caption"), Caption(), kDefaultCaption);
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), Defaults::Enabled);
-    bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
-    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), Defaults::ForeColor);
-    bag.WriteProperty(QStringLiteral("AlwaysFalseWhenNotEnabled"), m_AlwaysFalseWhenNotEnabled,
-                      Defaults::AlwaysFalseWhenNotEnabled);
-    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, Defaults::DefaultValue);
-    bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
-    bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
+    SaveStored(StoredProperties(), bag);
 }
 
 // ---- events ----

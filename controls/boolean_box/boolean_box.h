@@ -94,6 +94,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The persisted settings, in the order they are stored.
+    static std::span<const tavimor::StoredProperty<BooleanBox>> StoredProperties();
     void ShowCaption();
 
     QCheckBox *chkBooleanBox;

@@ -474,41 +474,65 @@ void MultiOption::RebuildOptions()
 
 // ---- persistence ----
 
+std::span<const StoredProperty<MultiOption>> MultiOption::StoredProperties()
+{
+    // Loaded in stages: 1 the control's own background style, 2 the frame, 3 button 0, the only
+    // button then, whose look the rebuilt buttons copy, 4 the fields, taken as they are stored.
+    using Row = StoredProperty<MultiOption>;
+    using C = MultiOption;
+    static const Row rows[] = {
+        {"BackStyle", Defaults::BackStyle, 1,
+         [](C &c, const QVariant &v) {
+             c.m_BackStyle = v.value<qint16>();
+             c.setAutoFillBackground(c.m_BackStyle != 0);
+         },
+         [](const C &c) -> QVariant { return c.m_BackStyle; }},
+        Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 2,
+                                   [](C &c, quint32 v) { SetBackColor(c.frameContainer, v); }),
+        Row::Getter<&C::Caption>("Caption", QString(), 2,
+                                 [](C &c, const QString &v) { c.frameContainer->setTitle(v); }),
+        Row::Getter<&C::CaptionColor>("CaptionColor", Defaults::ForeColor, 2,
+                                      [](C &c, quint32 v) { SetForeColor(c.frameContainer, v); }),
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 2,
+                                 [](C &c, bool v) { c.frameContainer->setEnabled(v); }),
+        Row::Getter<&C::OptionForeColor>(
+            "OptionForeColor", Defaults::ForeColor, 3,
+            [](C &c, quint32 v) { SetForeColor(c.optChildOption[0], v); }),
+        Row::Getter<&C::OptionBackColor>(
+            "OptionBackColor", Defaults::BackColor, 3,
+            [](C &c, quint32 v) { SetBackColor(c.optChildOption[0], v); }),
+        Row::Getter<&C::OptionFont>("OptionFont", AmbientFont{}, 3,
+                                    [](C &c, const QFont &v) { c.optChildOption[0]->setFont(v); }),
+        Row::Getter<&C::OptionLeft>(
+            "OptionLeft", Defaults::OptionLeft, 3,
+            [](C &c, qint32 v) { c.m_optionGeometry[0].Left = static_cast<float>(v); }),
+        Row::Getter<&C::BorderStyle>("BorderStyle", Defaults::BorderStyle, 2,
+                                     [](C &c, qint32 v) {
+                                         c.m_borderStyle = v;
+                                         c.frameContainer->setFlat(v == 0);
+                                     }),
+        Row::Getter<&C::CaptionFont>("CaptionFont", AmbientFont{}, 2,
+                                     [](C &c, const QFont &v) { c.frameContainer->setFont(v); }),
+        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue, 4),
+        Row::Field<&C::m_HoriSpace>("HoriSpace", Defaults::HoriSpace, 4),
+        Row::Field<&C::m_OptionCaptions>("OptionCaptions", QString(), 4),
+        Row::Field<&C::m_OptionHeight>("OptionHeight", Defaults::OptionHeight, 4),
+        Row::Field<&C::m_OptionNum>("OptionNum", Defaults::OptionNum, 4),
+        Row::Field<&C::m_OptionNumPerLine>("OptionNumPerLine", Defaults::OptionNumPerLine, 4),
+        Row::Getter<&C::OptionTop>(
+            "OptionTop", Defaults::OptionTop, 4,
+            [](C &c, qint32 v) { c.m_optionGeometry[0].Top = static_cast<float>(v); }),
+        Row::Field<&C::m_OptionWidth>("OptionWidth", Defaults::OptionWidth, 4),
+        Row::Field<&C::m_KeyName>("KeyName", QString(), 4),
+        Row::Field<&C::m_SectionName>("SectionName", QString(), 4),
+        Row::Field<&C::m_VartSpace>("VartSpace", Defaults::VartSpace, 4),
+    };
+    return rows;
+}
+
 void MultiOption::ReadProperties(const PropertyBag &bag)
 {
-    m_BackStyle = bag.ReadInt16(QStringLiteral("BackStyle"), Defaults::BackStyle);
-    setAutoFillBackground(m_BackStyle != 0);
-
-    SetBackColor(frameContainer, bag.ReadColour(QStringLiteral("BackColor"), Defaults::BackColor));
-    m_borderStyle = bag.ReadInt16(QStringLiteral("BorderStyle"), Defaults::BorderStyle);
-    frameContainer->setFlat(m_borderStyle == 0);
-    frameContainer->setTitle(bag.ReadString(QStringLiteral("Caption"), QString()));
-    frameContainer->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), Defaults::Enabled));
-    SetForeColor(frameContainer,
-                 bag.ReadColour(QStringLiteral("CaptionColor"), Defaults::ForeColor));
-    frameContainer->setFont(bag.ReadFont(QStringLiteral("CaptionFont"), Host()->AmbientFont()));
-
-    QRadioButton *first = optChildOption[0];
-    SetBackColor(first, bag.ReadColour(QStringLiteral("OptionBackColor"), Defaults::BackColor));
-    SetForeColor(first, bag.ReadColour(QStringLiteral("OptionForeColor"), Defaults::ForeColor));
-    m_optionGeometry[0].Left =
-        static_cast<float>(bag.ReadInt32(QStringLiteral("OptionLeft"), Defaults::OptionLeft));
-    first->setFont(bag.ReadFont(QStringLiteral("OptionFont"), Host()->AmbientFont()));
-
-    m_DefaultValue = bag.ReadInt16(QStringLiteral("DefaultValue"), Defaults::DefaultValue);
-    m_HoriSpace = bag.ReadInt32(QStringLiteral("HoriSpace"), Defaults::HoriSpace);
-    m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
-    m_OptionCaptions = bag.ReadString(QStringLiteral("OptionCaptions"), QString());
-    m_OptionHeight = bag.ReadInt32(QStringLiteral("OptionHeight"), Defaults::OptionHeight);
-    m_OptionNum = bag.ReadInt16(QStringLiteral("OptionNum"), Defaults::OptionNum);
-    m_OptionNumPerLine =
-        bag.ReadInt16(QStringLiteral("OptionNumPerLine"), Defaults::OptionNumPerLine);
-    m_optionGeometry[0].Top =
-        static_cast<float>(bag.ReadInt32(QStringLiteral("OptionTop"), Defaults::OptionTop));
-    m_OptionWidth = bag.ReadInt32(QStringLiteral("OptionWidth"), Defaults::OptionWidth);
-    m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
-    m_VartSpace = bag.ReadInt32(QStringLiteral("VartSpace"), Defaults::VartSpace);
-
+    LoadStored(StoredProperties(), bag, 1, 4);
     RebuildOptions();
     const bool enabled = Enabled();
     for (QRadioButton *button : optChildOption) {
@@ -519,31 +543,7 @@ void MultiOption::ReadProperties(const PropertyBag &bag)
 
 void MultiOption::WriteProperties(PropertyBag &bag) const
 {
-    const QFont ambient = Host()->AmbientFont();
-    bag.WriteProperty(QStringLiteral("BackStyle"), m_BackStyle, Defaults::BackStyle);
-    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), Defaults::BackColor);
-    bag.WriteProperty(QStringLiteral("Caption"), Caption(), QString());
-    bag.WriteColour(QStringLiteral("CaptionColor"), CaptionColor(), Defaults::ForeColor);
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), Defaults::Enabled);
-    bag.WriteColour(QStringLiteral("OptionForeColor"), OptionForeColor(), Defaults::ForeColor);
-    bag.WriteColour(QStringLiteral("OptionBackColor"), OptionBackColor(), Defaults::BackColor);
-    bag.WriteProperty(QStringLiteral("OptionFont"), OptionFont(), ambient);
-    bag.WriteProperty(QStringLiteral("OptionLeft"), OptionLeft(), Defaults::OptionLeft);
-    bag.WriteProperty(QStringLiteral("BorderStyle"), static_cast<qint16>(m_borderStyle),
-                      Defaults::BorderStyle);
-    bag.WriteProperty(QStringLiteral("CaptionFont"), CaptionFont(), ambient);
-    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, Defaults::DefaultValue);
-    bag.WriteProperty(QStringLiteral("HoriSpace"), m_HoriSpace, Defaults::HoriSpace);
-    bag.WriteProperty(QStringLiteral("OptionCaptions"), m_OptionCaptions, QString());
-    bag.WriteProperty(QStringLiteral("OptionHeight"), m_OptionHeight, Defaults::OptionHeight);
-    bag.WriteProperty(QStringLiteral("OptionNum"), m_OptionNum, Defaults::OptionNum);
-    bag.WriteProperty(QStringLiteral("OptionNumPerLine"), m_OptionNumPerLine,
-                      Defaults::OptionNumPerLine);
-    bag.WriteProperty(QStringLiteral("OptionTop"), OptionTop(), Defaults::OptionTop);
-    bag.WriteProperty(QStringLiteral("OptionWidth"), m_OptionWidth, Defaults::OptionWidth);
-    bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
-    bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
-    bag.WriteProperty(QStringLiteral("VartSpace"), m_VartSpace, Defaults::VartSpace);
+    SaveStored(StoredProperties(), bag);
 }
 
 // ---- events ----

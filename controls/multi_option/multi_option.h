@@ -153,6 +153,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The persisted settings, in the order they are stored.
+    static std::span<const tavimor::StoredProperty<MultiOption>> StoredProperties();
+
     void RebuildOptions();
     void SplitOptionCaptions();
 

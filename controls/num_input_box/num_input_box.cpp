@@ -423,59 +423,59 @@ void NumInputBoxR::setValue(const QString &value)
 
 // ---- persistence ----
 
+std::span<const StoredProperty<NumInputBoxR>> NumInputBoxR::StoredProperties()
+{
+    // Loaded in stages: 1 the text box's colours, enabled state and input-method mode, 2 the
+    // font, 3 the maximum length, 4 the fields, taken as they are stored; after the text is set
+    // from DefaultValue, 9 the error base.
+    using Row = StoredProperty<NumInputBoxR>;
+    using C = NumInputBoxR;
+    static const Row rows[] = {
+        Row::Getter<&C::BackColor>(
+            "BackColor", Defaults::BackColor, 1,
+            [](C &c, quint32 v) { SetBackColor(c.txtInput, v, QPalette::Base); }),
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 1,
+                                 [](C &c, bool v) { c.txtInput->setEnabled(v); }),
+        Row::Getter<&C::Font>("Font", AmbientFont{}, 2, [](C &c, const QFont &v) { c.setFont(v); }),
+        Row::Getter<&C::ForeColor>(
+            "ForeColor", Defaults::ForeColor, 1,
+            [](C &c, quint32 v) { SetForeColor(c.txtInput, v, QPalette::Text); }),
+        Row::Field<&C::m_imeMode>("IMEMode", Defaults::IMEMode, 1),
+        {"MaxLength", Defaults::MaxLength, 3,
+         [](C &c, const QVariant &v) { c.txtInput->setUserMaxLength(v.toInt()); },
+         [](const C &c) -> QVariant { return c.txtInput->UserMaxLength(); }},
+        Row::Field<&C::m_DefaultValue>("DefaultValue", QString(), 4),
+        Row::Field<&C::m_KeyName>("KeyName", QString(), 4),
+        Row::Field<&C::m_LimitCheck>("LimitCheck", Defaults::LimitCheck, 4),
+        Row::Field<&C::m_LowerLimit>("LowerLimit", Defaults::LowerLimit, 4),
+        Row::Field<&C::m_Mode>("Mode", Defaults::Mode, 4),
+        Row::Field<&C::m_MustEnter>("MustEnter", Defaults::MustEnter, 4),
+        Row::Field<&C::m_MustEnterColor>("MustEnterColor", Defaults::MustEnterColor, 4),
+        Row::Field<&C::m_SectionName>("SectionName", QString(), 4),
+        Row::Field<&C::m_UpperLimit>("UpperLimit", Defaults::UpperLimit, 4),
+        Row::Field<&C::m_ValidateAtLostFocus>("ValidateAtLostFocus", Defaults::ValidateAtLostFocus,
+                                              4),
+        Row::Field<&C::m_ErrBase>("ErrBase", Defaults::ErrBase, 9),
+    };
+    return rows;
+}
+
 void NumInputBoxR::ReadProperties(const PropertyBag &bag)
 {
-    SetBackColor(txtInput, bag.ReadColour(QStringLiteral("BackColor"), Defaults::BackColor),
-                 QPalette::Base);
-    txtInput->setEnabled(bag.ReadBool(QStringLiteral("Enabled"), Defaults::Enabled));
-    SetForeColor(txtInput, bag.ReadColour(QStringLiteral("ForeColor"), Defaults::ForeColor),
-                 QPalette::Text);
-    m_imeMode = bag.ReadInt16(QStringLiteral("IMEMode"), Defaults::IMEMode);
-    setFont(bag.ReadFont(QStringLiteral("Font"), Host()->AmbientFont()));
-    txtInput->setUserMaxLength(bag.ReadInt32(QStringLiteral("MaxLength"), Defaults::MaxLength));
-
-    m_DefaultValue = bag.ReadString(QStringLiteral("DefaultValue"), QString());
-    m_KeyName = bag.ReadString(QStringLiteral("KeyName"), QString());
-    m_LimitCheck = bag.ReadBool(QStringLiteral("LimitCheck"), Defaults::LimitCheck);
-    m_LowerLimit = bag.ReadDouble(QStringLiteral("LowerLimit"), Defaults::LowerLimit);
-    m_Mode = bag.ReadInt32(QStringLiteral("Mode"), Defaults::Mode);
-    m_MustEnter = bag.ReadBool(QStringLiteral("MustEnter"), Defaults::MustEnter);
-    m_MustEnterColor = bag.ReadColour(QStringLiteral("MustEnterColor"), Defaults::MustEnterColor);
-    m_SectionName = bag.ReadString(QStringLiteral("SectionName"), QString());
-    m_UpperLimit = bag.ReadDouble(QStringLiteral("UpperLimit"), Defaults::UpperLimit);
-    m_ValidateAtLostFocus =
-        bag.ReadBool(QStringLiteral("ValidateAtLostFocus"), Defaults::ValidateAtLostFocus);
+    LoadStored(StoredProperties(), bag, 1, 4);
     ApplyIMEMode();
-
     m_NormalBackColor = BackColor();
     if (Host()->UserMode()) {
         ApplyMustEnterColor();
     }
     txtInput->setText(m_DefaultValue);
     Refresh();
-    m_ErrBase = bag.ReadInt32(QStringLiteral("ErrBase"), Defaults::ErrBase);
+    LoadStored(StoredProperties(), bag, 9, 9);
 }
 
 void NumInputBoxR::WriteProperties(PropertyBag &bag) const
 {
-    bag.WriteColour(QStringLiteral("BackColor"), BackColor(), Defaults::BackColor);
-    bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), Defaults::Enabled);
-    bag.WriteProperty(QStringLiteral("Font"), Font(), Host()->AmbientFont());
-    bag.WriteColour(QStringLiteral("ForeColor"), ForeColor(), Defaults::ForeColor);
-    bag.WriteProperty(QStringLiteral("IMEMode"), m_imeMode, Defaults::IMEMode);
-    bag.WriteProperty(QStringLiteral("MaxLength"), txtInput->UserMaxLength(), Defaults::MaxLength);
-    bag.WriteProperty(QStringLiteral("DefaultValue"), m_DefaultValue, QString());
-    bag.WriteProperty(QStringLiteral("KeyName"), m_KeyName, QString());
-    bag.WriteProperty(QStringLiteral("LimitCheck"), m_LimitCheck, Defaults::LimitCheck);
-    bag.WriteProperty(QStringLiteral("LowerLimit"), m_LowerLimit, Defaults::LowerLimit);
-    bag.WriteProperty(QStringLiteral("Mode"), m_Mode, Defaults::Mode);
-    bag.WriteProperty(QStringLiteral("MustEnter"), m_MustEnter, Defaults::MustEnter);
-    bag.WriteColour(QStringLiteral("MustEnterColor"), m_MustEnterColor, Defaults::MustEnterColor);
-    bag.WriteProperty(QStringLiteral("SectionName"), m_SectionName, QString());
-    bag.WriteProperty(QStringLiteral("UpperLimit"), m_UpperLimit, Defaults::UpperLimit);
-    bag.WriteProperty(QStringLiteral("ValidateAtLostFocus"), m_ValidateAtLostFocus,
-                      Defaults::ValidateAtLostFocus);
-    bag.WriteProperty(QStringLiteral("ErrBase"), m_ErrBase, Defaults::ErrBase);
+    SaveStored(StoredProperties(), bag);
 }
 
 // ---- events ----

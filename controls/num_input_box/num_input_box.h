@@ -165,6 +165,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The persisted settings, in the order they are stored.
+    static std::span<const tavimor::StoredProperty<NumInputBoxR>> StoredProperties();
+
     // The reads behind the properties, for QObject::property, through which no error may pass: a
     // text that does not convert reads as 0 (and sets ErrFlag), a MaxLength beyond 16 bits as the
     // nearest 16-bit number.

@@ -2,7 +2,8 @@
 // What every control of the program has alike: its host (the default, running host when it is
 // given none), the notice to the host that a property changed, its bilingual message table and
 // the message box of its refusals, Refresh as an immediate repaint, and the free-text KeyName
-// and SectionName, kept with the control's settings and otherwise not interpreted.
+// and SectionName, kept with the control's settings and otherwise not interpreted, and the
+// loading and saving of the control's table of persisted settings.
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
@@ -13,6 +14,8 @@
 
 #include "control_host.h"
 #include "message_table.h"
+#include "property_bag.h"
+#include "stored_property.h"
 
 namespace tavimor {
 
@@ -58,6 +61,35 @@ protected:
         MouseArguments a = MouseArgumentsOf(static_cast<const QMouseEvent *>(event));
         emit(control->*signal)(a.Button, a.Shift, a.X, a.Y);
         return true;
+    }
+
+    // Loads the rows of `table` whose stage is `first` to `last` from `bag`, stage by stage and
+    // in table order within a stage.
+    template <typename Control>
+    void LoadStored(std::span<const StoredProperty<Control>> table, const PropertyBag &bag,
+                    int first, int last)
+    {
+        const QFont ambient = m_host->AmbientFont();
+        for (int stage = first; stage <= last; ++stage) {
+            for (const StoredProperty<Control> &row : table) {
+                if (row.stage == stage) {
+                    row.load(static_cast<Control &>(*this),
+                             ReadStoredValue(bag, QString::fromLatin1(row.key), row.defaultValue,
+                                             ambient));
+                }
+            }
+        }
+    }
+    // Writes every row of `table` into `bag`, in table order.
+    template <typename Control>
+    void SaveStored(std::span<const StoredProperty<Control>> table, PropertyBag &bag) const
+    {
+        const QFont ambient = m_host->AmbientFont();
+        for (const StoredProperty<Control> &row : table) {
+            WriteStoredValue(bag, QString::fromLatin1(row.key),
+                             row.save(static_cast<const Control &>(*this)), row.defaultValue,
+                             ambient);
+        }
     }
 
     QString m_KeyName;
