@@ -52,6 +52,7 @@ QString WrapCaption(const QString &caption, const QFontMetrics &metrics, int wid
 BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
     : ControlBase(host, {}, parent), chkBooleanBox(new CheckButton(this))
 {
+    SetFace({chkBooleanBox, Defaults::BackColor, Defaults::ForeColor});
     setObjectName(QStringLiteral("BooleanBox"));
     chkBooleanBox->setObjectName(QStringLiteral("chkBooleanBox"));
     chkBooleanBox->setFont(Host()->AmbientFont());
@@ -134,22 +135,6 @@ void BooleanBox::SetCheckState(short state)
 
 // ---- properties ----
 
-quint32 BooleanBox::BackColor() const
-{
-    return BackColorOf(chkBooleanBox, Defaults::BackColor);
-}
-
-void BooleanBox::setBackColor(quint32 colour)
-{
-    SetBackColor(chkBooleanBox, colour);
-    Notify("BackColor");
-}
-
-QString BooleanBox::Caption() const
-{
-    return m_caption;
-}
-
 void BooleanBox::setCaption(const QString &caption)
 {
     m_caption = caption;
@@ -181,38 +166,11 @@ void BooleanBox::setDefaultValue(bool value)
     Notify("DefaultValue");
 }
 
-bool BooleanBox::Enabled() const
-{
-    return chkBooleanBox->isEnabledTo(this);
-}
-
-void BooleanBox::setEnabled(bool enabled)
-{
-    chkBooleanBox->setEnabled(enabled);
-    Notify("Enabled");
-}
-
-QFont BooleanBox::Font() const
-{
-    return chkBooleanBox->font();
-}
-
 void BooleanBox::setFont(const QFont &font)
 {
     chkBooleanBox->setFont(font);
     ShowCaption();
     Notify("Font");
-}
-
-quint32 BooleanBox::ForeColor() const
-{
-    return ForeColorOf(chkBooleanBox, Defaults::ForeColor);
-}
-
-void BooleanBox::setForeColor(quint32 colour)
-{
-    SetForeColor(chkBooleanBox, colour);
-    Notify("ForeColor");
 }
 
 bool BooleanBox::Value() const
@@ -237,12 +195,12 @@ void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value)
 
 // ---- persistence ----
 
-std::span<const StoredProperty<BooleanBox>> BooleanBox::StoredProperties()
+std::span<const StoredProperty> BooleanBox::StoredProperties() const
 {
     // Loaded in two stages: the check box's own settings, then the font and the fields.
-    using Row = StoredProperty<BooleanBox>;
+    using Row = StoredRows<BooleanBox>;
     using C = BooleanBox;
-    static const Row rows[] = {
+    static const StoredProperty rows[] = {
         Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 1,
                                    [](C &c, quint32 v) { SetBackColor(c.chkBooleanBox, v); }),
         Row::Field<&C::m_caption>("Caption", kDefaultCaption, 1),
@@ -263,15 +221,10 @@ std::span<const StoredProperty<BooleanBox>> BooleanBox::StoredProperties()
 
 void BooleanBox::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(StoredProperties(), bag, 1, 2);
+    LoadStored(bag, 1, 2);
     ShowCaption();
     m_savedState = short{0};
     setValue(m_DefaultValue);
-}
-
-void BooleanBox::WriteProperties(PropertyBag &bag) const
-{
-    SaveStored(StoredProperties(), bag);
 }
 
 // ---- events ----

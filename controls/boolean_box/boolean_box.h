@@ -20,10 +20,8 @@ class PropertyBag;
 
 class BooleanBox : public tavimor::ControlBase {
     Q_OBJECT
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool DefaultValue READ DefaultValue WRITE setDefaultValue)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
@@ -50,25 +48,20 @@ public:
     explicit BooleanBox(tavimor::ControlHost *host = nullptr, QWidget *parent = nullptr);
 
     void ReadProperties(const tavimor::PropertyBag &bag);
-    void WriteProperties(tavimor::PropertyBag &bag) const;
 
     void Cls();
     void Restore();
     void RestoreDefault();
     void Store();
 
-    quint32 BackColor() const;
-    void setBackColor(quint32 colour);
-    QString Caption() const;
+    QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
     bool DefaultValue() const { return m_DefaultValue; }
     void setDefaultValue(bool value);
-    bool Enabled() const;
-    void setEnabled(bool enabled);
-    QFont Font() const;
+    QFont Font() const { return FaceFont(); }
     void setFont(const QFont &font);
-    quint32 ForeColor() const;
-    void setForeColor(quint32 colour);
+    quint32 ForeColor() const { return FaceForeColor(); }
+    void setForeColor(quint32 colour) { SetFaceForeColor(colour, "ForeColor"); }
     bool Value() const;
     void setValue(bool value);
     bool AlwaysFalseWhenNotEnabled() const { return m_AlwaysFalseWhenNotEnabled; }
@@ -94,8 +87,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // The persisted settings, in the order they are stored.
-    static std::span<const tavimor::StoredProperty<BooleanBox>> StoredProperties();
+    std::span<const tavimor::StoredProperty> StoredProperties() const override;
     void ShowCaption();
 
     QCheckBox *chkBooleanBox;

@@ -41,6 +41,7 @@ MultiOption::MultiOption(ControlHost *host, QWidget *parent)
       frameContainer(new CaptionFrame(this)),
       m_group(new QButtonGroup(this))
 {
+    SetFace({frameContainer, Defaults::BackColor, Defaults::ForeColor});
     setObjectName(QStringLiteral("MultiOption"));
     frameContainer->setObjectName(QStringLiteral("frameContainer"));
     frameContainer->setFont(Host()->AmbientFont());
@@ -176,18 +177,6 @@ void MultiOption::RestoreDefault()
 
 // ---- properties ----
 
-quint32 MultiOption::BackColor() const
-{
-    return BackColorOf(frameContainer, Defaults::BackColor);
-}
-
-void MultiOption::setBackColor(quint32 colour)
-{
-    SetBackColor(frameContainer, colour);
-    Notify("BackColor");
-    Refresh();
-}
-
 void MultiOption::setBorderStyle(qint32 style)
 {
     if (style < -32768 || style > 32767) {
@@ -208,30 +197,6 @@ void MultiOption::setCaption(const QString &caption)
 {
     frameContainer->setTitle(caption);
     Notify("Caption");
-}
-
-quint32 MultiOption::CaptionColor() const
-{
-    return ForeColorOf(frameContainer, Defaults::ForeColor);
-}
-
-void MultiOption::setCaptionColor(quint32 colour)
-{
-    SetForeColor(frameContainer, colour);
-    Notify("CaptionColor");
-    Refresh();
-}
-
-QFont MultiOption::CaptionFont() const
-{
-    return frameContainer->font();
-}
-
-void MultiOption::setCaptionFont(const QFont &font)
-{
-    frameContainer->setFont(font);
-    Notify("CaptionFont");
-    Refresh();
 }
 
 void MultiOption::setDefaultValue(qint16 value)
@@ -255,15 +220,8 @@ void MultiOption::setDefaultValue(qint16 value)
     setValue(m_DefaultValue);
 }
 
-bool MultiOption::Enabled() const
+void MultiOption::EnabledChanged(bool enabled)
 {
-    return frameContainer->isEnabledTo(this);
-}
-
-void MultiOption::setEnabled(bool enabled)
-{
-    frameContainer->setEnabled(enabled);
-    Notify("Enabled");
     for (QRadioButton *button : optChildOption) {
         button->setEnabled(enabled);
     }
@@ -474,19 +432,20 @@ void MultiOption::RebuildOptions()
 
 // ---- persistence ----
 
-std::span<const StoredProperty<MultiOption>> MultiOption::StoredProperties()
+std::span<const StoredProperty> MultiOption::StoredProperties() const
 {
     // Loaded in stages: 1 the control's own background style, 2 the frame, 3 button 0, the only
     // button then, whose look the rebuilt buttons copy, 4 the fields, taken as they are stored.
-    using Row = StoredProperty<MultiOption>;
+    using Row = StoredRows<MultiOption>;
     using C = MultiOption;
-    static const Row rows[] = {
-        {"BackStyle", Defaults::BackStyle, 1,
-         [](C &c, const QVariant &v) {
-             c.m_BackStyle = v.value<qint16>();
-             c.setAutoFillBackground(c.m_BackStyle != 0);
-         },
-         [](const C &c) -> QVariant { return c.m_BackStyle; }},
+    static const StoredProperty rows[] = {
+        Row::Custom(
+            "BackStyle", Defaults::BackStyle, 1,
+            [](C &c, const QVariant &v) {
+                c.m_BackStyle = v.value<qint16>();
+                c.setAutoFillBackground(c.m_BackStyle != 0);
+            },
+            [](const C &c) { return c.m_BackStyle; }),
         Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 2,
                                    [](C &c, quint32 v) { SetBackColor(c.frameContainer, v); }),
         Row::Getter<&C::Caption>("Caption", QString(), 2,
@@ -532,18 +491,10 @@ std::span<const StoredProperty<MultiOption>> MultiOption::StoredProperties()
 
 void MultiOption::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(StoredProperties(), bag, 1, 4);
+    LoadStored(bag, 1, 4);
     RebuildOptions();
-    const bool enabled = Enabled();
-    for (QRadioButton *button : optChildOption) {
-        button->setEnabled(enabled);
-    }
+    EnabledChanged(Enabled());
     setValue(m_DefaultValue);
-}
-
-void MultiOption::WriteProperties(PropertyBag &bag) const
-{
-    SaveStored(StoredProperties(), bag);
 }
 
 // ---- events ----

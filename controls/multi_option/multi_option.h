@@ -29,13 +29,11 @@ class PropertyBag;
 
 class MultiOption : public tavimor::ControlBase {
     Q_OBJECT
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(qint32 BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE setCaptionColor)
     Q_PROPERTY(QFont CaptionFont READ CaptionFont WRITE setCaptionFont)
     Q_PROPERTY(qint16 DefaultValue READ DefaultValue WRITE setDefaultValue)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(qint32 HoriSpace READ HoriSpace WRITE setHoriSpace)
     Q_PROPERTY(quint32 OptionBackColor READ OptionBackColor WRITE setOptionBackColor)
     Q_PROPERTY(QString OptionCaptions READ OptionCaptions WRITE setOptionCaptions)
@@ -80,28 +78,22 @@ public:
 
     // Creates the control's settings from a stored set, then rebuilds and selects DefaultValue.
     void ReadProperties(const tavimor::PropertyBag &bag);
-    // Writes every setting into the set, leaving out values equal to their defaults.
-    void WriteProperties(tavimor::PropertyBag &bag) const;
 
     void Cls();
     void Store();
     void Restore();
     void RestoreDefault();
 
-    quint32 BackColor() const;
-    void setBackColor(quint32 colour);
     qint32 BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(qint32 style);
     QString Caption() const;
     void setCaption(const QString &caption);
-    quint32 CaptionColor() const;
-    void setCaptionColor(quint32 colour);
-    QFont CaptionFont() const;
-    void setCaptionFont(const QFont &font);
+    quint32 CaptionColor() const { return FaceForeColor(); }
+    void setCaptionColor(quint32 colour) { SetFaceForeColor(colour, "CaptionColor"); }
+    QFont CaptionFont() const { return FaceFont(); }
+    void setCaptionFont(const QFont &font) { SetFaceFont(font, "CaptionFont"); }
     qint16 DefaultValue() const { return m_DefaultValue; }
     void setDefaultValue(qint16 value);
-    bool Enabled() const;
-    void setEnabled(bool enabled);
     qint32 HoriSpace() const { return m_HoriSpace; }
     void setHoriSpace(qint32 space);
     quint32 OptionBackColor() const;
@@ -145,6 +137,8 @@ signals:
     void MouseUp(short Button, short Shift, float X, float Y);
 
 protected:
+    // Every button takes the frame's enabled state.
+    void EnabledChanged(bool enabled) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -153,8 +147,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The persisted settings, in the order they are stored.
-    static std::span<const tavimor::StoredProperty<MultiOption>> StoredProperties();
+    std::span<const tavimor::StoredProperty> StoredProperties() const override;
 
     void RebuildOptions();
     void SplitOptionCaptions();

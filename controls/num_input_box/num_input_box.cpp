@@ -30,6 +30,7 @@ static_assert(Defaults::BackColor == kSysWindow && Defaults::ForeColor == kSysWi
 NumInputBoxR::NumInputBoxR(ControlHost *host, QWidget *parent)
     : ControlBase(host, NumInputMessages(), parent), txtInput(new TypedTextBox(this))
 {
+    SetFace({txtInput, Defaults::BackColor, Defaults::ForeColor, QPalette::Base, QPalette::Text});
     setObjectName(QStringLiteral("NumInputBoxR"));
     txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->setGeometry(TwipsRect(0, 0, 2775, 615));
@@ -176,18 +177,6 @@ qint32 NumInputBoxR::ValLng()
 
 // ---- properties ----
 
-quint32 NumInputBoxR::BackColor() const
-{
-    return BackColorOf(txtInput, Defaults::BackColor);
-}
-
-void NumInputBoxR::setBackColor(quint32 colour)
-{
-    SetBackColor(txtInput, colour, QPalette::Base);
-    Notify("BackColor");
-    Refresh();
-}
-
 void NumInputBoxR::setDefaultValue(const QString &value)
 {
     if (Host()->UserMode()) {
@@ -198,45 +187,10 @@ void NumInputBoxR::setDefaultValue(const QString &value)
     setValue(m_DefaultValue);
 }
 
-bool NumInputBoxR::Enabled() const
-{
-    return txtInput->isEnabledTo(this);
-}
-
-void NumInputBoxR::setEnabled(bool enabled)
-{
-    txtInput->setEnabled(enabled);
-    Notify("Enabled");
-}
-
 void NumInputBoxR::setErrBase(qint32 base)
 {
     m_ErrBase = base;
     Notify("ErrBase");
-}
-
-QFont NumInputBoxR::Font() const
-{
-    return txtInput->font();
-}
-
-void NumInputBoxR::setFont(const QFont &font)
-{
-    txtInput->setFont(font);
-    Notify("Font");
-    Refresh();
-}
-
-quint32 NumInputBoxR::ForeColor() const
-{
-    return ForeColorOf(txtInput, Defaults::ForeColor);
-}
-
-void NumInputBoxR::setForeColor(quint32 colour)
-{
-    SetForeColor(txtInput, colour, QPalette::Text);
-    Notify("ForeColor");
-    Refresh();
 }
 
 void NumInputBoxR::setIMEMode(qint32 mode)
@@ -423,14 +377,14 @@ void NumInputBoxR::setValue(const QString &value)
 
 // ---- persistence ----
 
-std::span<const StoredProperty<NumInputBoxR>> NumInputBoxR::StoredProperties()
+std::span<const StoredProperty> NumInputBoxR::StoredProperties() const
 {
     // Loaded in stages: 1 the text box's colours, enabled state and input-method mode, 2 the
     // font, 3 the maximum length, 4 the fields, taken as they are stored; after the text is set
     // from DefaultValue, 9 the error base.
-    using Row = StoredProperty<NumInputBoxR>;
+    using Row = StoredRows<NumInputBoxR>;
     using C = NumInputBoxR;
-    static const Row rows[] = {
+    static const StoredProperty rows[] = {
         Row::Getter<&C::BackColor>(
             "BackColor", Defaults::BackColor, 1,
             [](C &c, quint32 v) { SetBackColor(c.txtInput, v, QPalette::Base); }),
@@ -441,9 +395,10 @@ std::span<const StoredProperty<NumInputBoxR>> NumInputBoxR::StoredProperties()
             "ForeColor", Defaults::ForeColor, 1,
             [](C &c, quint32 v) { SetForeColor(c.txtInput, v, QPalette::Text); }),
         Row::Field<&C::m_imeMode>("IMEMode", Defaults::IMEMode, 1),
-        {"MaxLength", Defaults::MaxLength, 3,
-         [](C &c, const QVariant &v) { c.txtInput->setUserMaxLength(v.toInt()); },
-         [](const C &c) -> QVariant { return c.txtInput->UserMaxLength(); }},
+        Row::Custom(
+            "MaxLength", Defaults::MaxLength, 3,
+            [](C &c, const QVariant &v) { c.txtInput->setUserMaxLength(v.toInt()); },
+            [](const C &c) { return c.txtInput->UserMaxLength(); }),
         Row::Field<&C::m_DefaultValue>("DefaultValue", QString(), 4),
         Row::Field<&C::m_KeyName>("KeyName", QString(), 4),
         Row::Field<&C::m_LimitCheck>("LimitCheck", Defaults::LimitCheck, 4),
@@ -462,7 +417,7 @@ std::span<const StoredProperty<NumInputBoxR>> NumInputBoxR::StoredProperties()
 
 void NumInputBoxR::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(StoredProperties(), bag, 1, 4);
+    LoadStored(bag, 1, 4);
     ApplyIMEMode();
     m_NormalBackColor = BackColor();
     if (Host()->UserMode()) {
@@ -470,12 +425,7 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
     }
     txtInput->setText(m_DefaultValue);
     Refresh();
-    LoadStored(StoredProperties(), bag, 9, 9);
-}
-
-void NumInputBoxR::WriteProperties(PropertyBag &bag) const
-{
-    SaveStored(StoredProperties(), bag);
+    LoadStored(bag, 9, 9);
 }
 
 // ---- events ----

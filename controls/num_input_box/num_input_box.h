@@ -38,9 +38,7 @@ class PropertyBag;
 
 class NumInputBoxR : public tavimor::ControlBase {
     Q_OBJECT
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(QString DefaultValue READ DefaultValue WRITE setDefaultValue)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(qint32 ErrBase READ ErrBase WRITE setErrBase)
     Q_PROPERTY(bool ErrFlag READ ErrFlag)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
@@ -90,7 +88,6 @@ public:
     static std::span<const tavimor::MessageRow> Messages();
 
     void ReadProperties(const tavimor::PropertyBag &bag);
-    void WriteProperties(tavimor::PropertyBag &bag) const;
 
     void Cls();
     void Store();
@@ -99,19 +96,15 @@ public:
     bool ValidateValue();
     bool Cancel();
 
-    quint32 BackColor() const;
-    void setBackColor(quint32 colour);
     QString DefaultValue() const { return m_DefaultValue; }
     void setDefaultValue(const QString &value);
-    bool Enabled() const;
-    void setEnabled(bool enabled);
     qint32 ErrBase() const { return m_ErrBase; }
     void setErrBase(qint32 base);
     bool ErrFlag() const { return m_ErrFlag; }
-    QFont Font() const;
-    void setFont(const QFont &font);
-    quint32 ForeColor() const;
-    void setForeColor(quint32 colour);
+    QFont Font() const { return FaceFont(); }
+    void setFont(const QFont &font) { SetFaceFont(font, "Font"); }
+    quint32 ForeColor() const { return FaceForeColor(); }
+    void setForeColor(quint32 colour) { SetFaceForeColor(colour, "ForeColor"); }
     qint32 IMEMode() const { return m_imeMode; }
     void setIMEMode(qint32 mode);
     bool LimitCheck() const { return m_LimitCheck; }
@@ -165,8 +158,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // The persisted settings, in the order they are stored.
-    static std::span<const tavimor::StoredProperty<NumInputBoxR>> StoredProperties();
+    std::span<const tavimor::StoredProperty> StoredProperties() const override;
 
     // The reads behind the properties, for QObject::property, through which no error may pass: a
     // text that does not convert reads as 0 (and sets ErrFlag), a MaxLength beyond 16 bits as the

@@ -2,8 +2,10 @@
 // Platform layer (windows/platform/): see control_base.h.
 #include "control_base.h"
 
+#include "colours.h"
 #include "control_host.h"
 #include "message_box.h"
+#include "property_bag.h"
 
 namespace tavimor {
 
@@ -16,6 +18,51 @@ void ControlBase::Refresh()
     repaint();
 }
 
+quint32 ControlBase::BackColor() const
+{
+    return BackColorOf(m_face.widget, m_face.backDefault);
+}
+
+void ControlBase::setBackColor(quint32 colour)
+{
+    SetBackColor(m_face.widget, colour, m_face.backRole);
+    Notify("BackColor");
+    Refresh();
+}
+
+bool ControlBase::Enabled() const
+{
+    return m_face.widget->isEnabledTo(this);
+}
+
+void ControlBase::setEnabled(bool enabled)
+{
+    m_face.widget->setEnabled(enabled);
+    Notify("Enabled");
+    EnabledChanged(enabled);
+}
+
+void ControlBase::EnabledChanged(bool /*enabled*/) {}
+
+quint32 ControlBase::FaceForeColor() const
+{
+    return ForeColorOf(m_face.widget, m_face.foreDefault);
+}
+
+void ControlBase::SetFaceForeColor(quint32 colour, const char *property)
+{
+    SetForeColor(m_face.widget, colour, m_face.foreRole);
+    Notify(property);
+    Refresh();
+}
+
+void ControlBase::SetFaceFont(const QFont &font, const char *property)
+{
+    m_face.widget->setFont(font);
+    Notify(property);
+    Refresh();
+}
+
 void ControlBase::setKeyName(const QString &name)
 {
     m_KeyName = name;
@@ -26,6 +73,28 @@ void ControlBase::setSectionName(const QString &name)
 {
     m_SectionName = name;
     Notify("SectionName");
+}
+
+void ControlBase::WriteProperties(PropertyBag &bag) const
+{
+    const QFont ambient = m_host->AmbientFont();
+    for (const StoredProperty &row : StoredProperties()) {
+        WriteStoredValue(bag, QString::fromLatin1(row.key), row.save(*this), row.defaultValue,
+                         ambient);
+    }
+}
+
+void ControlBase::LoadStored(const PropertyBag &bag, int first, int last)
+{
+    const QFont ambient = m_host->AmbientFont();
+    for (int stage = first; stage <= last; ++stage) {
+        for (const StoredProperty &row : StoredProperties()) {
+            if (row.stage == stage) {
+                row.load(*this, ReadStoredValue(bag, QString::fromLatin1(row.key), row.defaultValue,
+                                                ambient));
+            }
+        }
+    }
 }
 
 void ControlBase::Notify(const char *property)

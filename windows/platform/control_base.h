@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every control of the program has alike: its host (the default, running host when it is
 // given none), the notice to the host that a property changed, its bilingual message table and
-// the message box of its refusals, Refresh as an immediate repaint, and the free-text KeyName
-// and SectionName, kept with the control's settings and otherwise not interpreted, and the
-// loading and saving of the control's table of persisted settings.
+// the message box of its refusals, Refresh as an immediate repaint, the free-text KeyName and
+// SectionName, kept with the control's settings and otherwise not interpreted, its face (the
+// inner widget that carries its colours, font and enabled state), and the loading and saving of
+// its table of persisted settings.
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
 #include <QMouseEvent>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
 #include <span>
 
 #include "control_host.h"
 #include "message_table.h"
-#include "property_bag.h"
 #include "stored_property.h"
 
 namespace tavimor {
@@ -23,20 +24,52 @@ class ControlHost;
 
 class ControlBase : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
     Q_PROPERTY(QString KeyName READ KeyName WRITE setKeyName)
     Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
 
 public:
     void Refresh();
 
+    // The face's background colour and enabled state.
+    quint32 BackColor() const;
+    void setBackColor(quint32 colour);
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+
     QString KeyName() const { return m_KeyName; }
     void setKeyName(const QString &name);
     QString SectionName() const { return m_SectionName; }
     void setSectionName(const QString &name);
 
+    // Writes every persisted setting into the set, in the table's order, leaving out values
+    // equal to their defaults.
+    void WriteProperties(PropertyBag &bag) const;
+
 protected:
     // `messages` are the control's own rows of its message table, beside the common ones.
     ControlBase(ControlHost *host, std::span<const MessageRow> messages, QWidget *parent);
+
+    // The inner widget that shows the control's colours and font and holds its enabled state.
+    // Its colours read as the defaults until they are set, and go to the palette roles given.
+    struct Face {
+        QWidget *widget = nullptr;
+        quint32 backDefault = 0;
+        quint32 foreDefault = 0;
+        QPalette::ColorRole backRole = QPalette::Window;
+        QPalette::ColorRole foreRole = QPalette::WindowText;
+    };
+    void SetFace(const Face &face) { m_face = face; }
+    QWidget *FaceWidget() const { return m_face.widget; }
+    quint32 FaceForeColor() const;
+    QFont FaceFont() const { return m_face.widget->font(); }
+    // Gives the face the text colour or the font, tells the host that `property` changed and
+    // repaints.
+    void SetFaceForeColor(quint32 colour, const char *property);
+    void SetFaceFont(const QFont &font, const char *property);
+    // Runs after the face was enabled or disabled, for the control's other inner widgets.
+    virtual void EnabledChanged(bool enabled);
 
     ControlHost *Host() const { return m_host; }
     // Tells the host that the named property changed.
@@ -63,40 +96,18 @@ protected:
         return true;
     }
 
-    // Loads the rows of `table` whose stage is `first` to `last` from `bag`, stage by stage and
-    // in table order within a stage.
-    template <typename Control>
-    void LoadStored(std::span<const StoredProperty<Control>> table, const PropertyBag &bag,
-                    int first, int last)
-    {
-        const QFont ambient = m_host->AmbientFont();
-        for (int stage = first; stage <= last; ++stage) {
-            for (const StoredProperty<Control> &row : table) {
-                if (row.stage == stage) {
-                    row.load(static_cast<Control &>(*this),
-                             ReadStoredValue(bag, QString::fromLatin1(row.key), row.defaultValue,
-                                             ambient));
-                }
-            }
-        }
-    }
-    // Writes every row of `table` into `bag`, in table order.
-    template <typename Control>
-    void SaveStored(std::span<const StoredProperty<Control>> table, PropertyBag &bag) const
-    {
-        const QFont ambient = m_host->AmbientFont();
-        for (const StoredProperty<Control> &row : table) {
-            WriteStoredValue(bag, QString::fromLatin1(row.key),
-                             row.save(static_cast<const Control &>(*this)), row.defaultValue,
-                             ambient);
-        }
-    }
+    // The control's persisted settings, in the order they are stored.
+    virtual std::span<const StoredProperty> StoredProperties() const = 0;
+    // Loads the settings whose stage is `first` to `last` from `bag`, stage by stage and in the
+    // table's order within a stage.
+    void LoadStored(const PropertyBag &bag, int first, int last);
 
     QString m_KeyName;
     QString m_SectionName;
 
 private:
     ControlHost *m_host;
+    Face m_face;
     std::span<const MessageRow> m_messages;
 };
 

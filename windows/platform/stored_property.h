@@ -16,6 +16,7 @@
 
 namespace tavimor {
 
+class ControlBase;
 class PropertyBag;
 
 // The default of a font setting: the host's ambient font when the set is read or written.
@@ -33,35 +34,58 @@ QVariant ReadStoredValue(const PropertyBag &bag, const QString &key,
 void WriteStoredValue(PropertyBag &bag, const QString &key, const QVariant &value,
                       const StoredDefault &defaultValue, const QFont &ambient);
 
-template <typename Control>
 struct StoredProperty {
     const char *key;
     StoredDefault defaultValue;
     int stage;
-    void (*load)(Control &control, const QVariant &value);
-    QVariant (*save)(const Control &control);
+    void (*load)(ControlBase &control, const QVariant &value);
+    QVariant (*save)(const ControlBase &control);
+};
 
+// The rows of the table of `Control`, a class derived from ControlBase.
+template <typename Control>
+struct StoredRows {
     // A setting kept in a field of the control, taken in as it is stored.
     template <auto Member>
     static StoredProperty Field(const char *key, StoredDefault defaultValue, int stage)
     {
         return {key, std::move(defaultValue), stage,
-                [](Control &control, const QVariant &value) {
+                [](ControlBase &base, const QVariant &value) {
+                    auto &control = static_cast<Control &>(base);
                     control.*Member = value.value<std::remove_cvref_t<decltype(control.*Member)>>();
                 },
-                [](const Control &control) { return QVariant::fromValue(control.*Member); }};
+                [](const ControlBase &base) {
+                    return QVariant::fromValue(static_cast<const Control &>(base).*Member);
+                }};
     }
 
     // A setting given out by the getter `Get` and taken in by `Load`, a lambda without captures
-    // that receives the stored value as the getter's type.
+    // that receives the control and the stored value as the getter's type.
     template <auto Get, typename Load>
     static StoredProperty Getter(const char *key, StoredDefault defaultValue, int stage, Load)
     {
         return {key, std::move(defaultValue), stage,
-                [](Control &control, const QVariant &value) {
+                [](ControlBase &base, const QVariant &value) {
+                    auto &control = static_cast<Control &>(base);
                     Load{}(control, value.value<std::remove_cvref_t<decltype((control.*Get)())>>());
                 },
-                [](const Control &control) { return QVariant::fromValue((control.*Get)()); }};
+                [](const ControlBase &base) {
+                    return QVariant::fromValue((static_cast<const Control &>(base).*Get)());
+                }};
+    }
+
+    // A setting taken in by `Load` from the stored value and given out by `Save`, lambdas
+    // without captures on the control.
+    template <typename Load, typename Save>
+    static StoredProperty Custom(const char *key, StoredDefault defaultValue, int stage, Load, Save)
+    {
+        return {key, std::move(defaultValue), stage,
+                [](ControlBase &base, const QVariant &value) {
+                    Load{}(static_cast<Control &>(base), value);
+                },
+                [](const ControlBase &base) {
+                    return QVariant::fromValue(Save{}(static_cast<const Control &>(base)));
+                }};
     }
 };
 
