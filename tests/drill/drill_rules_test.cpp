@@ -68,7 +68,7 @@ TEST(BuildAnswerOptions, MapIsABijectionBackToTheShownRows)
             EXPECT_EQ(state.AnswerMap[0], 0);
             std::set<int> rows;
             for (int k = 0; k < 22; ++k) {
-                const int row = state.AnswerMap[static_cast<std::size_t>(k + 1)];
+                const int row = state.AnswerMap[static_cast<std::size_t>(k) + 1];
                 ASSERT_GE(row, 1);
                 ASSERT_LE(row, 22);
                 rows.insert(row);

@@ -62,7 +62,8 @@ struct StoredRows {
     // A setting given out by the getter `Get` and taken in by `Load`, a lambda without captures
     // that receives the control and the stored value as the getter's type.
     template <auto Get, typename Load>
-    static StoredProperty Getter(const char *key, StoredDefault defaultValue, int stage, Load)
+    static StoredProperty Getter(const char *key, StoredDefault defaultValue, int stage,
+                                 Load /*load*/)
     {
         return {key, std::move(defaultValue), stage,
                 [](ControlBase &base, const QVariant &value) {
@@ -77,7 +78,8 @@ struct StoredRows {
     // A setting taken in by `Load` from the stored value and given out by `Save`, lambdas
     // without captures on the control.
     template <typename Load, typename Save>
-    static StoredProperty Custom(const char *key, StoredDefault defaultValue, int stage, Load, Save)
+    static StoredProperty Custom(const char *key, StoredDefault defaultValue, int stage,
+                                 Load /*load*/, Save /*save*/)
     {
         return {key, std::move(defaultValue), stage,
                 [](ControlBase &base, const QVariant &value) {

@@ -82,8 +82,9 @@ TEST_F(MultiOptionTest, TwentyTwoAnswersLieOnAFourColumnGridWithDoubleRowPitch)
     for (int i = 0; i < 22; ++i) {
         SCOPED_TRACE(i);
         const auto place = control.OptionPlace(i);
+        const int row = i / 4;
         EXPECT_EQ(place.Left, 200.0f + 1630.0f * static_cast<float>(i % 4));
-        EXPECT_EQ(place.Top, 240.0f + 660.0f * static_cast<float>(i / 4));
+        EXPECT_EQ(place.Top, 240.0f + 660.0f * static_cast<float>(row));
         EXPECT_EQ(place.Width, 1600.0f);
         EXPECT_EQ(place.Height, 300.0f);
         EXPECT_EQ(control.Option(i)->geometry(),
