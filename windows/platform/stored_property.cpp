@@ -5,29 +5,29 @@
 #include "property_bag.h"
 
 namespace tavimor {
+namespace {
+
+template <typename... Reads>
+struct Overloaded : Reads... {
+    using Reads::operator()...;
+};
+template <typename... Reads>
+Overloaded(Reads...) -> Overloaded<Reads...>;
+
+}  // namespace
 
 QVariant ReadStoredValue(const PropertyBag &bag, const QString &key,
                          const StoredDefault &defaultValue, const QFont &ambient)
 {
     return std::visit(
-        [&](const auto &fallback) {
-            using T = std::decay_t<decltype(fallback)>;
-            if constexpr (std::is_same_v<T, std::int16_t>) {
-                return QVariant::fromValue(bag.ReadInt16(key, fallback));
-            } else if constexpr (std::is_same_v<T, std::int32_t>) {
-                return QVariant::fromValue(bag.ReadInt32(key, fallback));
-            } else if constexpr (std::is_same_v<T, std::uint32_t>) {
-                return QVariant::fromValue(bag.ReadColour(key, fallback));
-            } else if constexpr (std::is_same_v<T, bool>) {
-                return QVariant::fromValue(bag.ReadBool(key, fallback));
-            } else if constexpr (std::is_same_v<T, double>) {
-                return QVariant::fromValue(bag.ReadDouble(key, fallback));
-            } else if constexpr (std::is_same_v<T, QString>) {
-                return QVariant::fromValue(bag.ReadString(key, fallback));
-            } else {
-                return QVariant::fromValue(bag.ReadFont(key, ambient));
-            }
-        },
+        Overloaded{
+            [&](std::int16_t d) { return QVariant::fromValue(bag.ReadInt16(key, d)); },
+            [&](std::int32_t d) { return QVariant::fromValue(bag.ReadInt32(key, d)); },
+            [&](std::uint32_t d) { return QVariant::fromValue(bag.ReadColour(key, d)); },
+            [&](bool d) { return QVariant::fromValue(bag.ReadBool(key, d)); },
+            [&](double d) { return QVariant::fromValue(bag.ReadDouble(key, d)); },
+            [&](const QString &d) { return QVariant::fromValue(bag.ReadString(key, d)); },
+            [&](AmbientFont /*font*/) { return QVariant::fromValue(bag.ReadFont(key, ambient)); }},
         defaultValue);
 }
 
@@ -35,17 +35,13 @@ void WriteStoredValue(PropertyBag &bag, const QString &key, const QVariant &valu
                       const StoredDefault &defaultValue, const QFont &ambient)
 {
     std::visit(
-        [&](const auto &fallback) {
-            using T = std::decay_t<decltype(fallback)>;
-            if constexpr (std::is_same_v<T, std::uint32_t>) {
-                bag.WriteColour(key, value.value<std::uint32_t>(), fallback);
-            } else if constexpr (std::is_same_v<T, AmbientFont>) {
-                bag.WriteProperty(key, value, ambient);
-            } else {
-                bag.WriteProperty(key, QVariant::fromValue(value.value<T>()),
-                                  QVariant::fromValue(fallback));
-            }
-        },
+        Overloaded{[&](std::uint32_t d) { bag.WriteColour(key, value.value<std::uint32_t>(), d); },
+                   [&](AmbientFont /*font*/) { bag.WriteProperty(key, value, ambient); },
+                   [&](const auto &d) {
+                       using T = std::decay_t<decltype(d)>;
+                       bag.WriteProperty(key, QVariant::fromValue(value.value<T>()),
+                                         QVariant::fromValue(d));
+                   }},
         defaultValue);
 }
 
