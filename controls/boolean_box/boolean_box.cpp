@@ -207,7 +207,10 @@ std::span<const StoredProperty> BooleanBox::StoredProperties() const
         Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 1,
                                  [](C &c, bool v) { c.chkBooleanBox->setEnabled(v); }),
         Row::Getter<&C::Font>("Font", AmbientFont{}, 2,
-                              [](C &c, const QFont &v) { c.chkBooleanBox->setFont(v); }),
+                              [](C &c, const QFont &v) {
+                                  c.chkBooleanBox->setFont(v);
+                                  c.ShowCaption();
+                              }),
         Row::Getter<&C::ForeColor>("ForeColor", Defaults::ForeColor, 1,
                                    [](C &c, quint32 v) { SetForeColor(c.chkBooleanBox, v); }),
         Row::Field<&C::m_AlwaysFalseWhenNotEnabled>("AlwaysFalseWhenNotEnabled",
@@ -222,7 +225,6 @@ std::span<const StoredProperty> BooleanBox::StoredProperties() const
 void BooleanBox::ReadProperties(const PropertyBag &bag)
 {
     LoadStored(bag, 1, 2);
-    ShowCaption();
     m_savedState = short{0};
     setValue(m_DefaultValue);
 }
