@@ -19,7 +19,6 @@ using namespace tavimor;
 namespace {
 
 using Defaults = BooleanBox::Defaults;
-static_assert(Defaults::BackColor == kSysButtonFace && Defaults::ForeColor == kSysButtonText);
 const QString kDefaultCaption = QString::fromLatin1(Defaults::Caption);
 
 // The caption broken into lines that fit `width`: between any two characters of Japanese text,

@@ -9,6 +9,7 @@
 #include <QString>
 #include <variant>
 
+#include "colours.h"
 #include "control_base.h"
 
 class QCheckBox;
@@ -32,8 +33,8 @@ public:
     // The defaults of the persisted settings, each stated here once: what a box placed new has,
     // what a stored set without the key reads, and what is not stored.
     struct Defaults {
-        static constexpr quint32 BackColor = 0x8000000F;  // button face
-        static constexpr quint32 ForeColor = 0x80000012;  // button text
+        static constexpr quint32 BackColor = tavimor::kSysButtonFace;
+        static constexpr quint32 ForeColor = tavimor::kSysButtonText;
         static constexpr const char *Caption = "chkBooleanBox";
         static constexpr bool Enabled = true;
         static constexpr bool AlwaysFalseWhenNotEnabled = false;

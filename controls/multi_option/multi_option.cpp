@@ -32,7 +32,6 @@ const MessageRow kMessages[] = {
 };
 
 using Defaults = MultiOption::Defaults;
-static_assert(Defaults::BackColor == kSysButtonFace && Defaults::ForeColor == kSysButtonText);
 
 }  // namespace
 

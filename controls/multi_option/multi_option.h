@@ -14,6 +14,7 @@
 #include <span>
 #include <vector>
 
+#include "colours.h"
 #include "control_base.h"
 #include "option_grid.h"
 
@@ -53,8 +54,8 @@ public:
     // has, what a stored set without the key reads, and what is not stored.
     struct Defaults {
         static constexpr qint16 BackStyle = 1;
-        static constexpr quint32 BackColor = 0x8000000F;  // button face
-        static constexpr quint32 ForeColor = 0x80000012;  // button text
+        static constexpr quint32 BackColor = tavimor::kSysButtonFace;
+        static constexpr quint32 ForeColor = tavimor::kSysButtonText;
         static constexpr qint16 BorderStyle = 1;
         static constexpr bool Enabled = true;
         static constexpr qint32 OptionLeft = 120;

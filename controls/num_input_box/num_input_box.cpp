@@ -23,7 +23,6 @@ using namespace tavimor;
 namespace {
 
 using Defaults = NumInputBoxR::Defaults;
-static_assert(Defaults::BackColor == kSysWindow && Defaults::ForeColor == kSysWindowText);
 
 }  // namespace
 

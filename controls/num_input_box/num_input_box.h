@@ -23,6 +23,7 @@
 #include <span>
 #include <string_view>
 
+#include "colours.h"
 #include "control_base.h"
 
 class QLineEdit;
@@ -66,8 +67,8 @@ public:
     // The defaults of the persisted settings, each stated here once: what a box placed new has,
     // what a stored set without the key reads, and what is not stored.
     struct Defaults {
-        static constexpr quint32 BackColor = 0x80000005;  // window background
-        static constexpr quint32 ForeColor = 0x80000008;  // window text
+        static constexpr quint32 BackColor = tavimor::kSysWindow;
+        static constexpr quint32 ForeColor = tavimor::kSysWindowText;
         static constexpr bool Enabled = true;
         static constexpr qint16 IMEMode = 3;
         static constexpr qint32 MaxLength = 0;

@@ -61,7 +61,6 @@ protected:
         QPalette::ColorRole foreRole = QPalette::WindowText;
     };
     void SetFace(const Face &face) { m_face = face; }
-    QWidget *FaceWidget() const { return m_face.widget; }
     quint32 FaceForeColor() const;
     QFont FaceFont() const { return m_face.widget->font(); }
     // Gives the face the text colour or the font, tells the host that `property` changed and
