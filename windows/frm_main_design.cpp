@@ -9,6 +9,7 @@
 #include "caption_frame.h"
 #include "caption_label.h"
 #include "colours.h"
+#include "command_button.h"
 #include "drill_timer.h"
 #include "frm_main_properties.h"
 #include "image_box.h"
@@ -42,7 +43,7 @@ CaptionLabel *Label(QWidget *parent, const char *name, const char *caption, doub
 QPushButton *Button(QWidget *parent, const char *name, const char *caption, double left, double top,
                     double width, double height)
 {
-    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto *button = new CommandButton(QString::fromUtf8(caption), parent);
     Place(button, name, left, top, width, height);
     button->setAutoDefault(false);
     return button;

@@ -12,6 +12,7 @@
 #include "control_host.h"
 #include "input_codes.h"
 #include "numbered_error.h"
+#include "own_font.h"
 #include "property_bag.h"
 
 using namespace tavimor;
@@ -54,7 +55,6 @@ BooleanBox::BooleanBox(ControlHost *host, QWidget *parent)
     SetFace({chkBooleanBox, Defaults::BackColor, Defaults::ForeColor});
     setObjectName(QStringLiteral("BooleanBox"));
     chkBooleanBox->setObjectName(QStringLiteral("chkBooleanBox"));
-    chkBooleanBox->setFont(Host()->AmbientFont());
     chkBooleanBox->setGeometry(TwipsRect(0, 0, 2175, 375));
     chkBooleanBox->installEventFilter(this);
     setFocusProxy(chkBooleanBox);
@@ -167,7 +167,7 @@ void BooleanBox::setDefaultValue(bool value)
 
 void BooleanBox::setFont(const QFont &font)
 {
-    chkBooleanBox->setFont(font);
+    SetOwnFont(chkBooleanBox, font);
     ShowCaption();
     Notify("Font");
 }
@@ -207,7 +207,7 @@ std::span<const StoredProperty> BooleanBox::StoredProperties() const
                                  [](C &c, bool v) { c.chkBooleanBox->setEnabled(v); }),
         Row::Getter<&C::Font>("Font", AmbientFont{}, 2,
                               [](C &c, const QFont &v) {
-                                  c.chkBooleanBox->setFont(v);
+                                  SetOwnFont(c.chkBooleanBox, v);
                                   c.ShowCaption();
                               }),
         Row::Getter<&C::ForeColor>("ForeColor", Defaults::ForeColor, 1,

@@ -18,6 +18,7 @@
 #include "numbered_error.h"
 #include "option_button.h"
 #include "option_grid.h"
+#include "own_font.h"
 #include "property_bag.h"
 
 using namespace tavimor;
@@ -43,14 +44,13 @@ MultiOption::MultiOption(ControlHost *host, QWidget *parent)
     SetFace({frameContainer, Defaults::BackColor, Defaults::ForeColor});
     setObjectName(QStringLiteral("MultiOption"));
     frameContainer->setObjectName(QStringLiteral("frameContainer"));
-    frameContainer->setFont(Host()->AmbientFont());
     SetBackColor(frameContainer, Defaults::BackColor);
     SetForeColor(frameContainer, Defaults::ForeColor);
     frameContainer->installEventFilter(this);
     m_group->setExclusive(true);
 
-    QRadioButton *first = CreateOption(0);
-    first->setFont(Host()->AmbientFont());
+    OptionButton *first = CreateOption(0);
+    SetOwnFont(first, Host()->AmbientFont());
     SetBackColor(first, Defaults::BackColor);
     SetForeColor(first, Defaults::ForeColor);
     m_optionGeometry[0] = {Defaults::OptionLeft, Defaults::OptionTop, 1335, 255};
@@ -59,27 +59,18 @@ MultiOption::MultiOption(ControlHost *host, QWidget *parent)
     resize(TwipsToPixels(1455), TwipsToPixels(1215));
 }
 
-QRadioButton *MultiOption::CreateOption(int index)
+OptionButton *MultiOption::CreateOption(int index)
 {
     auto *button = new OptionButton(frameContainer);
     button->setObjectName(QStringLiteral("optChildOption%1").arg(index));
     // The exclusive group keeps one option chosen; the buttons stay auto-exclusive as well, so
     // assistive technology announces them as radio buttons.
     m_group->addButton(button, index);
-    connect(button, &QRadioButton::toggled, this, [this](bool checked) {
-        m_selectedByLastClick = checked;
-        if (checked) {
-            UpdateTabStop();
-            emit Change();
-        }
-    });
     // The learner's click on the option already chosen is a choice too: with answering by
     // choosing, it is how that option is given as the answer.
-    connect(button, &QRadioButton::pressed, this, [this] { m_selectedByLastClick = false; });
-    connect(button, &QRadioButton::clicked, this, [this] {
-        if (!m_selectedByLastClick) {
-            emit Change();
-        }
+    connect(button, &OptionButton::Chosen, this, [this] {
+        UpdateTabStop();
+        emit Change();
     });
     optChildOption.push_back(button);
     m_optionGeometry.push_back({});
@@ -261,8 +252,8 @@ QFont MultiOption::OptionFont() const
 
 void MultiOption::setOptionFont(const QFont &font)
 {
-    for (QRadioButton *button : optChildOption) {
-        button->setFont(font);
+    for (OptionButton *button : optChildOption) {
+        SetOwnFont(button, font);
     }
     Notify("OptionFont");
     Refresh();
@@ -386,18 +377,19 @@ void MultiOption::RebuildOptions()
     // A stored count below 1 still leaves button 0, which is never destroyed.
     const int wanted = std::max<int>(m_OptionNum, 1);
     while (OptionCount() > wanted) {
-        QRadioButton *button = optChildOption.back();
+        // The button may be the one whose click or selection is being reported right now.
+        OptionButton *button = optChildOption.back();
         m_group->removeButton(button);
         optChildOption.pop_back();
         m_optionGeometry.pop_back();
-        delete button;
+        button->Retire();
     }
-    QRadioButton *first = optChildOption[0];
+    OptionButton *first = optChildOption[0];
     for (int i = OptionCount(); i < wanted; ++i) {
-        QRadioButton *button = CreateOption(i);
+        OptionButton *button = CreateOption(i);
         button->hide();
         CopyColours(first, button);
-        button->setFont(first->font());
+        SetOwnFont(button, first->font());
         button->setEnabled(first->isEnabledTo(frameContainer));
         m_optionGeometry.back() = m_optionGeometry[0];
         PlaceOption(i);
@@ -414,7 +406,7 @@ void MultiOption::RebuildOptions()
         m_optionGeometry[static_cast<std::size_t>(i)] = grid[static_cast<std::size_t>(i)];
         PlaceOption(i);
         if (i > 0) {
-            QRadioButton *button = optChildOption[static_cast<std::size_t>(i)];
+            OptionButton *button = optChildOption[static_cast<std::size_t>(i)];
             button->setText(m_CaptionList[i]);
             button->show();
         }
@@ -433,8 +425,10 @@ void MultiOption::RebuildOptions()
 
 std::span<const StoredProperty> MultiOption::StoredProperties() const
 {
-    // Loaded in stages: 1 the control's own background style, 2 the frame, 3 button 0, the only
-    // button then, whose look the rebuilt buttons copy, 4 the fields, taken as they are stored.
+    // Written in the table's order; read one key a stage, in the order of the stage numbers:
+    // 1 the control's own background style; 2 to 7 the frame; 8 to 11 button 0, the only button
+    // then, whose look the rebuilt buttons copy; 12 to 22 the fields and button 0's Top, taken as
+    // they are stored.
     using Row = StoredRows<MultiOption>;
     using C = MultiOption;
     static const StoredProperty rows[] = {
@@ -447,50 +441,51 @@ std::span<const StoredProperty> MultiOption::StoredProperties() const
             [](const C &c) { return c.m_BackStyle; }),
         Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 2,
                                    [](C &c, quint32 v) { SetBackColor(c.frameContainer, v); }),
-        Row::Getter<&C::Caption>("Caption", QString(), 2,
+        Row::Getter<&C::Caption>("Caption", QString(), 4,
                                  [](C &c, const QString &v) { c.frameContainer->setTitle(v); }),
-        Row::Getter<&C::CaptionColor>("CaptionColor", Defaults::ForeColor, 2,
+        Row::Getter<&C::CaptionColor>("CaptionColor", Defaults::ForeColor, 6,
                                       [](C &c, quint32 v) { SetForeColor(c.frameContainer, v); }),
-        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 2,
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 5,
                                  [](C &c, bool v) { c.frameContainer->setEnabled(v); }),
         Row::Getter<&C::OptionForeColor>(
-            "OptionForeColor", Defaults::ForeColor, 3,
+            "OptionForeColor", Defaults::ForeColor, 9,
             [](C &c, quint32 v) { SetForeColor(c.optChildOption[0], v); }),
         Row::Getter<&C::OptionBackColor>(
-            "OptionBackColor", Defaults::BackColor, 3,
+            "OptionBackColor", Defaults::BackColor, 8,
             [](C &c, quint32 v) { SetBackColor(c.optChildOption[0], v); }),
-        Row::Getter<&C::OptionFont>("OptionFont", AmbientFont{}, 3,
-                                    [](C &c, const QFont &v) { c.optChildOption[0]->setFont(v); }),
+        Row::Getter<&C::OptionFont>(
+            "OptionFont", AmbientFont{}, 11,
+            [](C &c, const QFont &v) { SetOwnFont(c.optChildOption[0], v); }),
         Row::Getter<&C::OptionLeft>(
-            "OptionLeft", Defaults::OptionLeft, 3,
+            "OptionLeft", Defaults::OptionLeft, 10,
             [](C &c, qint32 v) { c.m_optionGeometry[0].Left = static_cast<float>(v); }),
-        Row::Getter<&C::BorderStyle>("BorderStyle", Defaults::BorderStyle, 2,
+        Row::Getter<&C::BorderStyle>("BorderStyle", Defaults::BorderStyle, 3,
                                      [](C &c, qint32 v) {
                                          c.m_borderStyle = v;
                                          c.frameContainer->setFlat(v == 0);
                                      }),
-        Row::Getter<&C::CaptionFont>("CaptionFont", AmbientFont{}, 2,
-                                     [](C &c, const QFont &v) { c.frameContainer->setFont(v); }),
-        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue, 4),
-        Row::Field<&C::m_HoriSpace>("HoriSpace", Defaults::HoriSpace, 4),
-        Row::Field<&C::m_OptionCaptions>("OptionCaptions", QString(), 4),
-        Row::Field<&C::m_OptionHeight>("OptionHeight", Defaults::OptionHeight, 4),
-        Row::Field<&C::m_OptionNum>("OptionNum", Defaults::OptionNum, 4),
-        Row::Field<&C::m_OptionNumPerLine>("OptionNumPerLine", Defaults::OptionNumPerLine, 4),
+        Row::Getter<&C::CaptionFont>("CaptionFont", AmbientFont{}, 7,
+                                     [](C &c, const QFont &v) { SetOwnFont(c.frameContainer, v); }),
+        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue, 12),
+        Row::Field<&C::m_HoriSpace>("HoriSpace", Defaults::HoriSpace, 13),
+        Row::Field<&C::m_OptionCaptions>("OptionCaptions", QString(), 15),
+        Row::Field<&C::m_OptionHeight>("OptionHeight", Defaults::OptionHeight, 16),
+        Row::Field<&C::m_OptionNum>("OptionNum", Defaults::OptionNum, 17),
+        Row::Field<&C::m_OptionNumPerLine>("OptionNumPerLine", Defaults::OptionNumPerLine, 18),
         Row::Getter<&C::OptionTop>(
-            "OptionTop", Defaults::OptionTop, 4,
+            "OptionTop", Defaults::OptionTop, 19,
             [](C &c, qint32 v) { c.m_optionGeometry[0].Top = static_cast<float>(v); }),
-        Row::Field<&C::m_OptionWidth>("OptionWidth", Defaults::OptionWidth, 4),
-        Row::Field<&C::m_KeyName>("KeyName", QString(), 4),
-        Row::Field<&C::m_SectionName>("SectionName", QString(), 4),
-        Row::Field<&C::m_VartSpace>("VartSpace", Defaults::VartSpace, 4),
+        Row::Field<&C::m_OptionWidth>("OptionWidth", Defaults::OptionWidth, 20),
+        Row::Field<&C::m_KeyName>("KeyName", QString(), 14),
+        Row::Field<&C::m_SectionName>("SectionName", QString(), 21),
+        Row::Field<&C::m_VartSpace>("VartSpace", Defaults::VartSpace, 22),
     };
     return rows;
 }
 
 void MultiOption::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(bag, 1, 4);
+    LoadStored(bag, 1, 22);
     RebuildOptions();
     EnabledChanged(Enabled());
     setValue(m_DefaultValue);

@@ -25,6 +25,7 @@ class QRadioButton;
 namespace tavimor {
 class ControlHost;
 struct MessageRow;
+class OptionButton;
 class PropertyBag;
 }  // namespace tavimor
 
@@ -157,16 +158,15 @@ private:
     void DeselectAll();
     void UpdateTabStop();
     void SelectOption(int index);
-    QRadioButton *CreateOption(int index);
+    tavimor::OptionButton *CreateOption(int index);
     void PlaceOption(int index);
 
     QGroupBox *frameContainer;
-    std::vector<QRadioButton *> optChildOption;
+    std::vector<tavimor::OptionButton *> optChildOption;
     std::vector<OptionGeometry> m_optionGeometry;
     QButtonGroup *m_group;
     qint32 m_borderStyle = Defaults::BorderStyle;
     qint16 m_BackStyle = Defaults::BackStyle;
-    bool m_selectedByLastClick = false;
 
     std::optional<qint16> m_StoredValue;
     qint16 m_DefaultValue = Defaults::DefaultValue;

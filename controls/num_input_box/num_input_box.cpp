@@ -509,22 +509,28 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
             emit KeyUp(keyCode, shift);
             return false;
         }
-        case QEvent::FocusOut: {
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            // Only a move to another widget of the window validates: not a message box, a menu or
-            // another application taking the focus.
-            if (m_ValidateAtLostFocus && !m_validating && reason != Qt::ActiveWindowFocusReason &&
-                reason != Qt::PopupFocusReason) {
+        case QEvent::FocusOut:
+            // Only the focus moving to another widget of the program validates, in this window
+            // or another: not a menu or a message box coming up, nor another program taking the
+            // focus; and not the validation's own box.
+            if (m_ValidateAtLostFocus && !m_validating &&
+                FocusLeavesForTheProgram(static_cast<QFocusEvent *>(event))) {
                 m_validating = true;
                 const bool accepted = ValidateInput();
                 m_validating = false;
                 if (!accepted) {
-                    QMetaObject::invokeMethod(txtInput, qOverload<>(&QWidget::setFocus),
-                                              Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        txtInput,
+                        [box = txtInput] {
+                            if (!box->isActiveWindow()) {
+                                box->activateWindow();
+                            }
+                            box->setFocus();
+                        },
+                        Qt::QueuedConnection);
                 }
             }
             return false;
-        }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:

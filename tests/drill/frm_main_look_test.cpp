@@ -98,6 +98,25 @@ TEST_F(MainWindowTest, EmbeddedFontCoversEveryTextShown)
     }
 }
 
+// The controls keep the fonts their stored design gave them when the window's own font changes.
+TEST_F(MainWindowTest, TheWindowsFontReachesNoControl)
+{
+    const QFont caption = ui.mopAnswer->CaptionFont();
+    const QFont option = ui.mopAnswer->OptionFont();
+    const QFont check = ui.chkShowAnswer->Font();
+    const QFont input = ui.txtTimeLimit->Font();
+    QFont changed = window.font();
+    changed.setItalic(true);
+    changed.setUnderline(true);
+    window.setFont(changed);
+    EXPECT_EQ(ui.mopAnswer->CaptionFont(), caption);
+    EXPECT_EQ(ui.mopAnswer->OptionFont(), option);
+    EXPECT_FALSE(ui.mopAnswer->Option(21)->font().italic());
+    EXPECT_EQ(ui.chkShowAnswer->Font(), check);
+    EXPECT_FALSE(ui.chkShowAnswer->CheckBox()->font().underline());
+    EXPECT_EQ(ui.txtTimeLimit->Font(), input);
+}
+
 }  // namespace
 
 namespace {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A check box that answers a click anywhere in its box, not only on its square and text.
+// A check box that answers a click anywhere in its box, not only on its square and text, and
+// whose access key clicks it at once (access_key.h).
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
@@ -16,6 +17,7 @@ public:
     explicit CheckButton(QWidget *parent = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 };
 

@@ -5,6 +5,7 @@
 #include "colours.h"
 #include "control_host.h"
 #include "message_box.h"
+#include "own_font.h"
 #include "property_bag.h"
 
 namespace tavimor {
@@ -12,6 +13,12 @@ namespace tavimor {
 ControlBase::ControlBase(ControlHost *host, std::span<const MessageRow> messages, QWidget *parent)
     : QWidget(parent), m_host(host != nullptr ? host : ControlHost::Default()), m_messages(messages)
 {}
+
+void ControlBase::SetFace(const Face &face)
+{
+    m_face = face;
+    SetOwnFont(m_face.widget, m_host->AmbientFont());
+}
 
 void ControlBase::Refresh()
 {
@@ -58,7 +65,7 @@ void ControlBase::SetFaceForeColor(quint32 colour, const char *property)
 
 void ControlBase::SetFaceFont(const QFont &font, const char *property)
 {
-    m_face.widget->setFont(font);
+    SetOwnFont(m_face.widget, font);
     Notify(property);
     Refresh();
 }

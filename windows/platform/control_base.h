@@ -60,7 +60,8 @@ protected:
         QPalette::ColorRole backRole = QPalette::Window;
         QPalette::ColorRole foreRole = QPalette::WindowText;
     };
-    void SetFace(const Face &face) { m_face = face; }
+    // Gives the face the host's ambient font, the font of a control placed new.
+    void SetFace(const Face &face);
     quint32 FaceForeColor() const;
     QFont FaceFont() const { return m_face.widget->font(); }
     // Gives the face the text colour or the font, tells the host that `property` changed and

@@ -3,7 +3,9 @@
 #include "option_button.h"
 
 #include <QPainter>
+#include <utility>
 
+#include "access_key.h"
 #include "caption_frame.h"
 
 namespace tavimor {
@@ -11,6 +13,39 @@ namespace tavimor {
 OptionButton::OptionButton(QWidget *parent) : QRadioButton(parent)
 {
     setBackgroundRole(QPalette::Window);
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked) {
+            emit Chosen();
+        }
+    });
+    // A click that found the button selected changed nothing and raised nothing yet.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!std::exchange(m_selectedByClick, false)) {
+            emit Chosen();
+        }
+    });
+}
+
+void OptionButton::nextCheckState()
+{
+    // Called by a click right before its clicked signal. A button not selected yet is selected
+    // now, whose notice has then been raised; a selected one stays selected. The flag is set
+    // after the selection's handlers have run, so a click they made in turn cannot take it away.
+    const bool wasSelected = isChecked();
+    QRadioButton::nextCheckState();
+    m_selectedByClick = !wasSelected;
+}
+
+void OptionButton::Retire()
+{
+    hide();
+    disconnect();
+    deleteLater();
+}
+
+bool OptionButton::event(QEvent *event)
+{
+    return ClickOnAccessKey(this, event) || QRadioButton::event(event);
 }
 
 bool OptionButton::hitButton(const QPoint &pos) const

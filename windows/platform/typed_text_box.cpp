@@ -2,6 +2,8 @@
 // Platform layer (windows/platform/): see typed_text_box.h.
 #include "typed_text_box.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -11,6 +13,21 @@
 #include "clipboard.h"
 
 namespace tavimor {
+
+bool FocusLeavesForTheProgram(const QFocusEvent *event)
+{
+    switch (event->reason()) {
+        case Qt::PopupFocusReason:
+            return false;
+        case Qt::ActiveWindowFocusReason:
+            // The same reason for another window of the program and for another program: only
+            // the first leaves the program an active window, and its new focus with it.
+            return QApplication::activeWindow() != nullptr &&
+                   QApplication::activeModalWidget() == nullptr;
+        default:
+            return true;
+    }
+}
 
 TypedTextBox::TypedTextBox(QWidget *parent) : QLineEdit(parent)
 {

@@ -11,6 +11,7 @@
 #include "frm_main_properties.h"
 #include "message_recorder.h"
 #include "multi_option.h"
+#include "numbered_error.h"
 #include "property_bag.h"
 
 namespace {
@@ -130,6 +131,41 @@ TEST_F(MultiOptionPersistenceTest, WritesEveryKeyInItsOrder)
                            "HoriSpace",        "OptionCaptions",  "OptionHeight",    "OptionNum",
                            "OptionNumPerLine", "OptionTop",       "OptionWidth",     "KeyName",
                            "SectionName",      "VartSpace"}));
+}
+
+// A bad stored value stops the reading at its key: the keys read before it are in, the keys
+// after it are not.
+TEST_F(MultiOptionPersistenceTest, ABadValueStopsTheReadingAtItsKey)
+{
+    const QFont serif(QStringLiteral("Serif"), 10);
+    const struct {
+        const char *bad;
+        const char *caption;
+        quint32 captionColor;
+        bool optionFontIn;
+        const char *keyName;
+    } cases[] = {
+        {"BorderStyle", "", 0x80000012, false, ""},
+        {"Enabled", "C", 0x80000012, false, ""},
+        {"OptionLeft", "C", 0x445566, false, ""},
+        {"OptionWidth", "C", 0x445566, true, "k"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bad);
+        MultiOption control(&host);
+        const int error = tavimor::testing::ErrorNumber([&] {
+            control.ReadProperties(PropertyBag{{QString::fromLatin1(c.bad), QStringLiteral("x")},
+                                               {QStringLiteral("Caption"), QStringLiteral("C")},
+                                               {QStringLiteral("CaptionColor"), qint32{0x445566}},
+                                               {QStringLiteral("OptionFont"), serif},
+                                               {QStringLiteral("KeyName"), QStringLiteral("k")}});
+        });
+        EXPECT_EQ(error, tavimor::NumberedError::kTypeMismatch);
+        EXPECT_EQ(control.Caption(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(control.CaptionColor(), c.captionColor);
+        EXPECT_EQ(control.OptionFont() == serif, c.optionFontIn);
+        EXPECT_EQ(control.KeyName(), QString::fromLatin1(c.keyName));
+    }
 }
 
 TEST_F(MultiOptionPersistenceTest, ChangedPlacesAndLooksSurviveASave)

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
+#include <functional>
 
 #include "control_host.h"
 #include "control_test_helpers.h"
@@ -147,8 +149,12 @@ TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection)
     MultiOption control(&running);
     control.setOptionNum(3);
     control.setOptionCaptions(QStringLiteral("a|b|c"));
-    control.show();
+    control.setValue(2);
     QSignalSpy changes(&control, &MultiOption::Change);
+    control.show();  // shown: rebuilt, and DefaultValue chosen again
+    EXPECT_EQ(control.Value(), 0);
+    EXPECT_EQ(changes.count(), 1);
+    changes.clear();
 
     control.setValue(2);
     EXPECT_EQ(changes.count(), 1);
@@ -166,6 +172,9 @@ TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection)
     QTest::mouseClick(control.Option(0), Qt::LeftButton);  // already chosen: chosen again
     EXPECT_EQ(control.Value(), 0);
     EXPECT_EQ(changes.count(), 4);
+    control.Option(0)->click();  // as assistive technology presses it
+    EXPECT_EQ(changes.count(), 5);
+    changes.removeLast();
     control.setValue(0);  // the program choosing it again raises nothing
     EXPECT_EQ(changes.count(), 4);
 
@@ -175,6 +184,91 @@ TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection)
     QTest::keyClick(control.Option(0), Qt::Key_Right);
     EXPECT_EQ(control.Value(), 1);
     EXPECT_EQ(changes.count(), 5);
+}
+
+// A host's Change handler may rebuild the group from inside the click or the write that raised
+// it, destroying the very button whose selection Qt is still reporting.
+TEST_F(MultiOptionTest, ChangeHandlerMayDestroyTheButtonBeingSelected)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::function<void(MultiOption &)> selections[] = {
+        [](MultiOption &c) { QTest::mouseClick(c.Option(4), Qt::LeftButton); },
+        [](MultiOption &c) { c.setValue(4); },
+    };
+    for (const auto &select : selections) {
+        EXPECT_EXIT(
+            {
+                MultiOption control(&running);
+                control.setOptionNum(5);
+                control.setOptionCaptions(QStringLiteral("a|b|c|d|e"));
+                control.show();
+                QObject::connect(&control, &MultiOption::Change, [&control] {
+                    if (control.Value() == 4) {
+                        control.setOptionNum(2);
+                    }
+                });
+                select(control);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                std::exit(control.OptionCount() == 2 && control.Value() == 0 ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
+}
+
+// However the host's handler deselects, the click that raised it raised one Change.
+TEST_F(MultiOptionTest, OneClickRaisesOneChangeWhateverTheHandlerDoes)
+{
+    const std::function<void(MultiOption &)> deselections[] = {
+        [](MultiOption &c) { c.Cls(); },
+        [](MultiOption &c) { c.setValue(-1); },
+        [](MultiOption &c) { c.setOptionCaptions(QStringLiteral("a|b|c")); },
+    };
+    for (const auto &deselect : deselections) {
+        MultiOption control(&designing);
+        control.setOptionNum(3);
+        control.setOptionCaptions(QStringLiteral("a|b|c"));
+        control.setDefaultValue(-1);
+        control.show();
+        int changes = 0;
+        QObject::connect(&control, &MultiOption::Change, [&] {
+            ++changes;
+            deselect(control);
+        });
+        QTest::mouseClick(control.Option(1), Qt::LeftButton);
+        EXPECT_EQ(changes, 1);
+        QTest::keyClick(control.Option(1), Qt::Key_Space);
+        EXPECT_EQ(changes, 2);
+    }
+}
+
+// A font given to the control is held whole: the frame's font reaches no button.
+TEST_F(MultiOptionTest, FontsStayEachPartsOwn)
+{
+    const QFont serif(QStringLiteral("Serif"), 10);
+    QFont caption(QStringLiteral("Sans"), 14);
+    caption.setBold(true);
+    caption.setItalic(true);
+    caption.setUnderline(true);
+
+    MultiOption written(&running);
+    written.setOptionNum(3);
+    written.setOptionFont(serif);
+    written.setCaptionFont(caption);
+
+    MultiOption stored(&running);
+    stored.ReadProperties(tavimor::PropertyBag{{QStringLiteral("CaptionFont"), caption},
+                                               {QStringLiteral("OptionFont"), serif},
+                                               {QStringLiteral("OptionNum"), qint16{3}}});
+    for (MultiOption *control : {&written, &stored}) {
+        EXPECT_EQ(control->CaptionFont(), caption);
+        EXPECT_EQ(control->OptionFont(), serif);
+        for (int i = 0; i < control->OptionCount(); ++i) {
+            EXPECT_FALSE(control->Option(i)->font().italic()) << i;
+        }
+    }
+    tavimor::PropertyBag saved;
+    stored.WriteProperties(saved);
+    EXPECT_EQ(saved.ReadFont(QStringLiteral("OptionFont"), QFont()), serif);
 }
 
 TEST_F(MultiOptionTest, ValueBelowMinusOneKeepsTheSelectionAndMissingButtonsAreErrors)

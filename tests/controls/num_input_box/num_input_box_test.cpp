@@ -340,6 +340,11 @@ TEST_F(NumInputBoxTest, ConversionReadsRaiseNumberedErrors)
     box.setText(QStringLiteral("3.4999999"));  // 3.5 in single precision, which ValInt reads
     EXPECT_EQ(box.ValInt(), 4);
     EXPECT_EQ(box.ValLng(), 3);
+    // Read as a single at once, not rounded twice through a double.
+    box.setText(QStringLiteral("1.000000059604644775390625001"));
+    EXPECT_EQ(box.ValSng(), 1.00000011920928955078125f);
+    box.setText(QStringLiteral("2.500000119209289550781251"));
+    EXPECT_EQ(box.ValInt(), 3);
     box.setText(QString());
     EXPECT_EQ(box.ValLng(), 0);
     EXPECT_EQ(box.ValDbl(), 0.0);
@@ -565,6 +570,22 @@ TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack)
     QApplication::processEvents();
     EXPECT_TRUE(other->hasFocus());
     EXPECT_EQ(input->Text(), QStringLiteral("12"));
+
+    // Another window of the program taking the focus validates as well.
+    QLineEdit elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    input->TextBox()->setFocus();
+    input->setText(QStringLiteral("-"));
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.Boxes().size() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == input->TextBox(); }));
+    input->setText(QStringLiteral("0012"));
+    elsewhere.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return input->Text() == QStringLiteral("12"); }));
+    EXPECT_EQ(boxes.Boxes().size(), 2u);
 }
 
 TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox)

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace tavimor {
@@ -202,17 +203,19 @@ std::string FormatOneDecimal(double value)
     return text;
 }
 
-ParsedNumber ParseNumber(std::string_view text)
+namespace {
+
+// The number text in the form std::from_chars takes (no "+" before the number, "e" as the
+// exponent marker), or nothing when the text is not a number of the grammar.
+std::optional<std::string> NormalNumberText(std::string_view text)
 {
-    ParsedNumber result;
-    std::size_t begin = text.find_first_not_of(' ');
+    const std::size_t begin = text.find_first_not_of(' ');
     if (begin == std::string_view::npos) {
-        return result;
+        return std::nullopt;
     }
     const std::size_t end = text.find_last_not_of(' ') + 1;
     std::string_view body = text.substr(begin, end - begin);
 
-    // Normalise to what std::from_chars takes: no "+" before the number, "e" as the marker.
     std::string normal;
     normal.reserve(body.size());
     std::size_t i = 0;
@@ -234,7 +237,7 @@ ParsedNumber ParseNumber(std::string_view text)
         }
     }
     if (mantissaDigits == 0) {
-        return result;
+        return std::nullopt;
     }
     if (i < body.size() && (body[i] == 'E' || body[i] == 'e' || body[i] == 'D' || body[i] == 'd')) {
         normal.push_back('e');
@@ -248,28 +251,51 @@ ParsedNumber ParseNumber(std::string_view text)
             normal.push_back(body[i]);
         }
         if (exponentDigits == 0) {
-            return result;
+            return std::nullopt;
         }
     }
     if (i != body.size()) {
+        return std::nullopt;
+    }
+    return normal;
+}
+
+template <typename T>
+Parsed<T> ParseAs(std::string_view text)
+{
+    Parsed<T> result;
+    const std::optional<std::string> normal = NormalNumberText(text);
+    if (!normal) {
         return result;
     }
-
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value,
-                                           std::chars_format::general);
+    const char *first = normal->data();
+    const char *last = first + normal->size();
+    T value{};
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range; only the large end is an overflow.
-        result.status = DecimalOrder(normal) < 0 ? ParseStatus::Ok : ParseStatus::Overflow;
-        result.value = normal[0] == '-' ? -0.0 : 0.0;
+        result.status = DecimalOrder(*normal) < 0 ? ParseStatus::Ok : ParseStatus::Overflow;
+        result.value = (*normal)[0] == '-' ? -T{0} : T{0};
         return result;
     }
-    if (ec != std::errc() || ptr != normal.data() + normal.size()) {
+    if (ec != std::errc() || ptr != last) {
         return result;
     }
     result.status = ParseStatus::Ok;
     result.value = value;
     return result;
+}
+
+}  // namespace
+
+ParsedNumber ParseNumber(std::string_view text)
+{
+    return ParseAs<double>(text);
+}
+
+Parsed<float> ParseSingle(std::string_view text)
+{
+    return ParseAs<float>(text);
 }
 
 }  // namespace tavimor

@@ -33,10 +33,12 @@ enum class ParseStatus {
     Overflow,    // a number, but beyond the range of a double
 };
 
-struct ParsedNumber {
+template <typename T>
+struct Parsed {
     ParseStatus status = ParseStatus::NotANumber;
-    double value = 0.0;
+    T value{};
 };
+using ParsedNumber = Parsed<double>;
 
 // Reads a decimal number. The grammar, with no regard to the user's locale:
 //   [blanks] [+|-] digits [. [digits]] [exponent] [blanks]
@@ -46,5 +48,8 @@ struct ParsedNumber {
 // form and no words such as "inf" or "nan". A magnitude too small for a double reads as zero of
 // the same sign; one too large is reported as an overflow.
 ParsedNumber ParseNumber(std::string_view text);
+// The same grammar read as a single-precision number, rounded once to the nearest single; a
+// magnitude beyond the range of a single is an overflow.
+Parsed<float> ParseSingle(std::string_view text);
 
 }  // namespace tavimor

@@ -40,15 +40,12 @@ Converted<double> ToDouble(std::string_view text)
 
 Converted<float> ToSingle(std::string_view text)
 {
-    const ParsedNumber parsed = ParseNumber(text);
+    // Read as a single at once: through a double, the text would be rounded twice.
+    const Parsed<float> parsed = ParseSingle(text);
     if (parsed.status != ParseStatus::Ok) {
         return Failed<float>(parsed.status);
     }
-    const auto single = static_cast<float>(parsed.value);
-    if (std::isinf(single)) {
-        return {ConversionStatus::Overflow, 0.0f};
-    }
-    return {ConversionStatus::Ok, single};
+    return {ConversionStatus::Ok, parsed.value};
 }
 
 Converted<std::int16_t> ToInteger(std::string_view text)
