@@ -9,8 +9,8 @@
 #     scenario  drill (an ordinary keyboard drill, the default), timed (a timed run), refuse
 #               (a question refused in a message box) or open (the window and its first Tabs)
 #
-# Needs the Debian packages orca, xvfb, xauth, xdotool, dbus, at-spi2-core and
-# speech-dispatcher.
+# Needs the Debian packages orca, xvfb, xauth, xdotool, dbus, at-spi2-core, speech-dispatcher,
+# speech-dispatcher-audio-plugins and libao4; no sound server or sound card.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -24,12 +24,21 @@ cat > "$work/inside.sh" <<'INSIDE'
 set -u
 program=$1; scenario=$2; work=$3
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/speech-dispatcher"
 chmod 700 "$XDG_RUNTIME_DIR"
+# The speech server's sound goes to libao's null driver, an output that opens on any machine,
+# also one without a sound server; Orca hears its own speech as spoken all the same.
+{
+    grep -v '^ *AudioOutputMethod' /etc/speech-dispatcher/speechd.conf
+    echo 'AudioOutputMethod "libao"'
+} > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+echo "default_driver=null" > "$HOME/.libao"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GTK_MODULES=gail:atk-bridge NO_AT_BRIDGE=0
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 sleep 1
-orca --replace --debug-file="$work/orca.log" >/dev/null 2>&1 &
+# Orca's own words (role names, "Screen reader on") in English, whatever locales the machine
+# has, so that what it says reads the same everywhere; the program keeps its Japanese.
+LANG=C.UTF-8 LANGUAGE=en LC_ALL=C.UTF-8 orca --replace --debug-file="$work/orca.log" >/dev/null 2>&1 &
 orca_pid=$!
 sleep 4
 "$program" &
