@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-targets=(fuzz_key_filter fuzz_validate fuzz_number_text fuzz_caption_split fuzz_property_bag)
+targets=(fuzz_key_filter fuzz_validate fuzz_number_text fuzz_caption_split fuzz_property_bag
+    fuzz_host)
 
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
@@ -16,6 +17,7 @@ cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
 for target in "${targets[@]}"; do
     mkdir -p "$scratch/$target"
     log="$scratch/$target.log"

@@ -53,6 +53,28 @@ BAGS = [
 ]
 
 
+# The host fuzzer's actions, each an opcode and its operands: a property write (0, property,
+# value), a click (2, button), a key (3, key; +0x80 with Alt), a focus move (4, where), show or
+# hide (5), a state operation (6, which), a reload of the stored settings (7), the event loop (8).
+# The byte after an event of the control says whether its handler acts (a multiple of 3) and
+# then the handler's own action follows. The head byte picks the control (head % 3: option
+# group, check box, number box), a designing host (4) and the Japanese locale (8).
+HOST_PLAYS = [
+    # An option group of five whose Change handler shrinks it while button 4 is being chosen.
+    [0, 0, 15, 8, 1, 0, 10, 7, 1, 5, 1, 2, 4, 0, 0, 15, 6, 1, 8],
+    # A designing host choosing nothing by default; the handler deselects inside the click.
+    [4, 0, 15, 6, 1, 0, 5, 1, 1, 2, 1, 0, 6, 0, 1, 3, 0, 0, 6, 0, 7, 8],
+    # Fonts and colours written, then the settings saved and read back.
+    [0, 0, 4, 7, 1, 0, 11, 2, 0, 3, 3, 0, 9, 4, 7, 8],
+    # A check box clicked, keyed and its key changed by the handler, then reloaded.
+    [1, 2, 0, 0, 0, 3, 0, 1, 1, 0, 9, 1, 7, 6, 1, 6, 2, 8],
+    # A number box refusing "-" when the focus moves to another window, then typed into.
+    [2, 0, 18, 4, 1, 4, 0, 1, 4, 2, 1, 8, 3, 5, 1, 3, 6, 1, 4, 1, 7, 8],
+    # The same on a designing host in Japanese, with limits crossed and a must-enter box.
+    [14, 0, 9, 6, 0, 21, 2, 0, 11, 1, 0, 12, 1, 0, 18, 0, 4, 0, 7, 5, 5, 8],
+]
+
+
 def write(target, name, data):
     folder = CORPUS / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -72,6 +94,8 @@ def main():
         write("fuzz_caption_split", f"captions{i:02}", text.encode())
     for i, text in enumerate(BAGS):
         write("fuzz_property_bag", f"set{i:02}", text.encode())
+    for i, play in enumerate(HOST_PLAYS):
+        write("fuzz_host", f"play{i:02}", bytes(play))
 
 
 if __name__ == "__main__":

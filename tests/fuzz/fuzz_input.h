@@ -21,6 +21,7 @@ public:
         m_at += n;
         return value;
     }
+    size_t Left() const { return m_size - m_at; }
     std::string Rest() const
     {
         return std::string(reinterpret_cast<const char *>(m_data + m_at), m_size - m_at);
