@@ -422,10 +422,12 @@ private:
             return;  // a handler acted meanwhile
         }
         const QVariant after = m_control->property(w.name);
-        const QVariant expected = m_boxes.shown != boxes ? before
-                                  : w.expected           ? w.expected(*m_control, value, before)
-                                                         : value;
-        if (expected.isValid() && after != expected) {
+        const QVariant expected = w.expected ? w.expected(*m_control, value, before) : value;
+        // A box during the write is the write's refusal, which leaves the value as it was, or
+        // another box the write led to (a number box losing the focus when it is disabled
+        // validates its text).
+        const bool refused = m_boxes.shown != boxes && after == before;
+        if (expected.isValid() && after != expected && !refused) {
             std::fprintf(stderr, "fuzz_host: %s written %s reads %s\n", w.name,
                          qPrintable(value.toString()), qPrintable(after.toString()));
             Fail("a property does not read back as written");
