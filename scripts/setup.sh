@@ -17,7 +17,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format clang-tidy libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
-    lintian man-db
+    lintian man-db libfast-float-dev
 )
 if [ "$mode" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest

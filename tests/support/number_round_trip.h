@@ -3,8 +3,10 @@
 // parser, to the value rounded to 15 significant digits.
 #pragma once
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "number_text.h"
 
@@ -18,11 +20,12 @@ inline bool ReadsBackRounded(double value)
     if (!std::isfinite(value)) {
         return true;
     }
+    // The C library's conversions, independent of the program's own.
     char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
-    double rounded = 0;
-    const bool representable = std::from_chars(buffer, end, rounded).ec == std::errc();
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    errno = 0;
+    const double rounded = std::strtod(buffer, nullptr);
+    const bool representable = errno != ERANGE;
     const ParsedNumber back = ParseNumber(GeneralNumberText(value));
     return back.status == ParseStatus::Ok && (!representable || back.value == rounded);
 }

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
 #include <system_error>
+
+#include <fast_float/fast_float.h>
 
 namespace tavimor {
 namespace {
@@ -20,50 +23,143 @@ struct DecimalForm {
     int exponent = 0;
 };
 
-// With significantDigits > 0 the digits are correctly rounded to that many places; with 0 they
-// are the shortest digits that read back to the same double.
-DecimalForm ToDecimal(double value, int significantDigits)
+// Reads a number text of the form "-1.25e-3" (no "+" before it, "." as the point) into T. Any
+// value beyond T's range is reported as result_out_of_range, at the large end and at the small
+// one, with zero as the value at the small end; the same on every platform.
+template <typename T>
+std::from_chars_result ReadFloat(const char *first, const char *last, T &value)
+{
+    const fast_float::from_chars_result read = fast_float::from_chars(first, last, value);
+    std::from_chars_result result{read.ptr, read.ec};
+    if (result.ec != std::errc()) {
+        return result;
+    }
+    const char *mantissaEnd = std::find(first, result.ptr, 'e');
+    if (std::isinf(value) || (value == T{0} && std::find_if(first, mantissaEnd, [](char c) {
+                                                   return c >= '1' && c <= '9';
+                                               }) != mantissaEnd)) {
+        result.ec = std::errc::result_out_of_range;
+    }
+    return result;
+}
+
+// The value correctly rounded to `digits` significant digits, as d1.d2d3... x 10^exponent.
+DecimalForm RoundedDecimal(double value, int digits)
 {
     char buffer[64];
-    const std::to_chars_result result =
-        significantDigits > 0
-            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                            significantDigits - 1)
-            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    const std::string_view text(buffer, static_cast<std::size_t>(std::max(length, 0)));
 
     DecimalForm form;
-    std::size_t pos = 0;
-    if (text[pos] == '-') {
-        form.negative = true;
-        ++pos;
-    }
-    const std::size_t e = text.find('e', pos);
-    for (std::size_t i = pos; i < e; ++i) {
-        if (text[i] != '.') {
+    form.negative = std::signbit(value);
+    const std::size_t e = text.find_first_of("eE");
+    for (std::size_t i = 0; i < e; ++i) {
+        // The C library writes the point of the locale in effect; only the digits are kept.
+        if (text[i] >= '0' && text[i] <= '9') {
             form.digits.push_back(text[i]);
         }
-    }
-    while (form.digits.size() > 1 && form.digits.back() == '0') {
-        form.digits.pop_back();
     }
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
                     form.exponent);
     return form;
 }
 
+// The double the digits of a form read back to (infinity beyond the range).
+double ReadBack(const DecimalForm &form)
+{
+    const std::string text =
+        (form.negative ? "-" : "") + form.digits + "e" +
+        std::to_string(form.exponent - static_cast<int>(form.digits.size()) + 1);
+    double back = 0;
+    if (ReadFloat(text.data(), text.data() + text.size(), back).ec ==
+        std::errc::result_out_of_range) {
+        return back == 0.0 ? back : std::copysign(HUGE_VAL, back);
+    }
+    return back;
+}
+
+// One unit up (or down) in the last digit of a form, carried into the exponent as needed.
+DecimalForm Neighbour(DecimalForm form, bool up)
+{
+    std::string &d = form.digits;
+    if (up) {
+        auto it = d.rbegin();
+        for (; it != d.rend() && *it == '9'; ++it) {
+            *it = '0';
+        }
+        if (it == d.rend()) {
+            d.insert(d.begin(), '1');
+            d.pop_back();
+            ++form.exponent;
+        } else {
+            ++*it;
+        }
+    } else {
+        auto it = d.rbegin();
+        for (; it != d.rend() && *it == '0'; ++it) {
+            *it = '9';
+        }
+        --*it;
+        if (d[0] == '0') {
+            d.erase(d.begin());
+            d.push_back('9');
+            --form.exponent;
+        }
+    }
+    return form;
+}
+
+// The digits of `value` rounded to `digits` places that read back to it, if any: the nearest
+// ones, or next to a power of two, where the interval that reads back is lopsided, the
+// neighbour on its wide side.
+std::optional<DecimalForm> ReadingBack(double value, int digits)
+{
+    DecimalForm form = RoundedDecimal(value, digits);
+    const double back = ReadBack(form);
+    if (back == value) {
+        return form;
+    }
+    DecimalForm other =
+        Neighbour(std::move(form), back < value ? !std::signbit(value) : std::signbit(value));
+    if (ReadBack(other) == value) {
+        return other;
+    }
+    return std::nullopt;
+}
+
+// With significantDigits > 0 the digits are correctly rounded to that many places; with 0 they
+// are the shortest digits that read back to the same double, the nearest such where there are
+// two. No trailing zeros are kept.
+DecimalForm ToDecimal(double value, int significantDigits)
+{
+    DecimalForm form;
+    if (significantDigits > 0) {
+        form = RoundedDecimal(value, significantDigits);
+    } else {
+        // Where some number of digits reads back, every greater number does; 17 always does.
+        int low = 1;
+        int high = 17;
+        form = RoundedDecimal(value, high);
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (std::optional<DecimalForm> shorter = ReadingBack(value, middle)) {
+                form = std::move(*shorter);
+                high = middle;
+            } else {
+                low = middle + 1;
+            }
+        }
+    }
+    while (form.digits.size() > 1 && form.digits.back() == '0') {
+        form.digits.pop_back();
+    }
+    return form;
+}
+
 // True when the digits, read back, would be beyond the range of a double.
 bool RoundsBeyondRange(const DecimalForm &form)
 {
-    if (form.exponent < 308) {
-        return false;
-    }
-    const std::string text =
-        form.digits + "e" +
-        std::to_string(form.exponent - static_cast<int>(form.digits.size()) + 1);
-    double value = 0;
-    return std::from_chars(text.data(), text.data() + text.size(), value).ec ==
-           std::errc::result_out_of_range;
+    return form.exponent >= 308 && std::isinf(ReadBack(form));
 }
 
 // Adds one unit in the last place of a string of decimal digits; returns true on a carry out.
@@ -205,7 +301,7 @@ std::string FormatOneDecimal(double value)
 
 namespace {
 
-// The number text in the form std::from_chars takes (no "+" before the number, "e" as the
+// The number text in the form ReadFloat takes (no "+" before the number, "e" as the
 // exponent marker), or nothing when the text is not a number of the grammar.
 std::optional<std::string> NormalNumberText(std::string_view text)
 {
@@ -271,9 +367,9 @@ Parsed<T> ParseAs(std::string_view text)
     const char *first = normal->data();
     const char *last = first + normal->size();
     T value{};
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    const auto [ptr, ec] = ReadFloat(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        // from_chars reports both ends of the range; only the large end is an overflow.
+        // Both ends of the range are reported; only the large end is an overflow.
         result.status = DecimalOrder(*normal) < 0 ? ParseStatus::Ok : ParseStatus::Overflow;
         result.value = (*normal)[0] == '-' ? -T{0} : T{0};
         return result;
