@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -256,8 +257,11 @@ void frmMain::Refuse(std::string_view message)
     // A tick of a timed run may come while the box is open; it must not open another.
     m_refusing = true;
     MsgBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
-           kMsgBoxExclamation, QStringLiteral("Tavimor"));
-    m_refusing = false;
+           kMsgBoxExclamation, QStringLiteral("Tavimor"), [self = QPointer<frmMain>(this)] {
+               if (self) {
+                   self->m_refusing = false;
+               }
+           });
 }
 
 // ---- the question cycle ----

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include "colours.h"
 #include "control_host.h"
@@ -107,7 +108,7 @@ bool NumInputBoxR::Cancel()
 
 // ---- validation and conversion ----
 
-bool NumInputBoxR::ValidateInput()
+bool NumInputBoxR::ValidateInput(std::function<void()> refused)
 {
     if (m_Mode == kModeFreeText) {
         return true;
@@ -118,11 +119,24 @@ bool NumInputBoxR::ValidateInput()
     if (result.problem == ValidationProblem::ConversionError) {
         m_ErrFlag = true;
     }
+    // The box and the control may both be gone by the time a browser's box is closed.
+    auto settle = [box = QPointer<TypedTextBox>(txtInput),
+                   text = QString::fromStdString(result.text), accepted = result.accepted,
+                   refused = std::move(refused)] {
+        if (box) {
+            box->setText(text);
+        }
+        if (!accepted && refused) {
+            refused();
+        }
+    };
     if (result.problem != ValidationProblem::None) {
         ShowMessage(ValidationRefusal(result.problem, m_LowerLimit, m_UpperLimit,
-                                      [this](short number) { return GetMessage(number); }));
+                                      [this](short number) { return GetMessage(number); }),
+                    std::move(settle));
+    } else {
+        settle();
     }
-    txtInput->setText(QString::fromStdString(result.text));
     return result.accepted;
 }
 
@@ -515,20 +529,23 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
             // focus; and not the validation's own box.
             if (m_ValidateAtLostFocus && !m_validating &&
                 FocusLeavesForTheProgram(static_cast<QFocusEvent *>(event))) {
+                // A refused text takes the focus back, once its box is closed.
                 m_validating = true;
-                const bool accepted = ValidateInput();
-                m_validating = false;
-                if (!accepted) {
+                ValidateInput([box = QPointer<TypedTextBox>(txtInput)] {
+                    if (box == nullptr) {
+                        return;
+                    }
                     QMetaObject::invokeMethod(
-                        txtInput,
-                        [box = txtInput] {
+                        box.data(),
+                        [box] {
                             if (!box->isActiveWindow()) {
                                 box->activateWindow();
                             }
                             box->setFocus();
                         },
                         Qt::QueuedConnection);
-                }
+                });
+                m_validating = false;
             }
             return false;
         case QEvent::MouseButtonPress:

@@ -19,6 +19,7 @@
 
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -170,7 +171,9 @@ private:
     float ValSngProperty();
     qint16 MaxLengthProperty() const;
 
-    bool ValidateInput();
+    // Validates the text and writes it back in its canonical form, after the refusal's box where
+    // there is one; then `refused` runs if the text was refused.
+    bool ValidateInput(std::function<void()> refused = {});
     void ApplyMustEnterColor();
 
     bool HandleKeyPress(QKeyEvent *event);

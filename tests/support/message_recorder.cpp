@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tavimor::testing {
 namespace {
 
@@ -33,6 +35,26 @@ MessageRecorder::~MessageRecorder()
 void MessageRecorder::Show(const QString &text, int style, const QString &title)
 {
     m_boxes.push_back({text, style, title});
+}
+
+void MessageRecorder::Open(const QString &text, int style, const QString &title,
+                           std::function<void()> closed)
+{
+    Show(text, style, title);
+    if (m_held) {
+        m_open.push_back(std::move(closed));
+    } else if (closed) {
+        closed();
+    }
+}
+
+void MessageRecorder::CloseHeld()
+{
+    for (std::function<void()> &closed : std::exchange(m_open, {})) {
+        if (closed) {
+            closed();
+        }
+    }
 }
 
 void ForbidRealMessageBoxes()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "message_box.h"
@@ -24,11 +25,18 @@ public:
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     void Show(const QString &text, int style, const QString &title) override;
+    // While held, boxes stay open as in the browser: what follows them waits for CloseHeld().
+    void Open(const QString &text, int style, const QString &title,
+              std::function<void()> closed) override;
+    void Hold(bool held) { m_held = held; }
+    void CloseHeld();
     const std::vector<RecordedBox> &Boxes() const { return m_boxes; }
     void Clear() { m_boxes.clear(); }
 
 private:
     std::vector<RecordedBox> m_boxes;
+    bool m_held = false;
+    std::vector<std::function<void()>> m_open;
 };
 
 // Between tests, a box that would show fails the running test instead of blocking it.

@@ -114,9 +114,9 @@ QString ControlBase::GetMessage(short number) const
     return LookupMessage(m_messages, number, m_host->LocaleID());
 }
 
-void ControlBase::ShowMessage(const QString &text)
+void ControlBase::ShowMessage(const QString &text, std::function<void()> closed)
 {
-    MsgBox(text, kMsgBoxCritical, GetMessage(102));
+    MsgBox(text, kMsgBoxCritical, GetMessage(102), std::move(closed));
 }
 
 }  // namespace tavimor

@@ -12,6 +12,7 @@
 #include <QPalette>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <span>
 
 #include "control_host.h"
@@ -76,8 +77,9 @@ protected:
     void Notify(const char *property);
     // Message `number` in the host's language.
     QString GetMessage(short number) const;
-    // A refusal in a critical-stop box, titled with the warning message (102).
-    void ShowMessage(const QString &text);
+    // A refusal in a critical-stop box, titled with the warning message (102); `closed` runs
+    // after the user's OK.
+    void ShowMessage(const QString &text, std::function<void()> closed = {});
     // Raises `down`, `move` or `up` of `control` for a mouse press, move or release, with the
     // button, the modifiers and the place in twips; false, raising nothing, for other events.
     template <typename Control, typename Signal>

@@ -4,23 +4,53 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <memory>
 
 namespace tavimor {
 namespace {
+
+// A box of the style, with OK, over the active window.
+QMessageBox *NewBox(const QString &text, int style, const QString &title)
+{
+    const QMessageBox::Icon icon = style == kMsgBoxCritical      ? QMessageBox::Critical
+                                   : style == kMsgBoxExclamation ? QMessageBox::Warning
+                                                                 : QMessageBox::NoIcon;
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto *box = new QMessageBox(icon, title, shown, QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
 
 class QtMessageBoxes final : public MessageBoxService {
 public:
     void Show(const QString &text, int style, const QString &title) override
     {
-        const QMessageBox::Icon icon = style == kMsgBoxCritical      ? QMessageBox::Critical
-                                       : style == kMsgBoxExclamation ? QMessageBox::Warning
-                                                                     : QMessageBox::NoIcon;
-        QString shown = text;
-        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        QMessageBox box(icon, title, shown, QMessageBox::Ok, QApplication::activeWindow());
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+#ifdef Q_OS_WASM
+        Open(text, style, title, {});
+#else
+        const std::unique_ptr<QMessageBox> box(NewBox(text, style, title));
+        box->exec();
+#endif
     }
+
+#ifdef Q_OS_WASM
+    // The browser has no nested event loop: the box is shown modal to the whole program, and
+    // what follows it runs from its closing.
+    void Open(const QString &text, int style, const QString &title,
+              std::function<void()> closed) override
+    {
+        QMessageBox *box = NewBox(text, style, title);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::ApplicationModal);
+        QObject::connect(box, &QDialog::finished, box, [closed = std::move(closed)] {
+            if (closed) {
+                closed();
+            }
+        });
+        box->show();
+    }
+#endif
 };
 
 QtMessageBoxes g_qtMessageBoxes;
@@ -33,9 +63,9 @@ void InstallMessageBoxService(MessageBoxService *service)
     g_service = service != nullptr ? service : &g_qtMessageBoxes;
 }
 
-void MsgBox(const QString &text, int style, const QString &title)
+void MsgBox(const QString &text, int style, const QString &title, std::function<void()> closed)
 {
-    g_service->Show(text, style, title);
+    g_service->Open(text, style, title, std::move(closed));
 }
 
 }  // namespace tavimor
