@@ -7,12 +7,14 @@
 #include "frm_main.h"
 #include "frm_main_properties.h"
 #include "program_resources.h"
+#include "web_page.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavimor"));
     tavimor::PrepareDesktopServices();
+    tavimor::ConnectToPage();
     QApplication::setFont(tavimor::frm_main_design::WindowFont());
     frmMain window;
     window.show();

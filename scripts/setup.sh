@@ -5,8 +5,12 @@
 #   scripts/setup.sh test      install what is missing, build (release) and run every test headless
 #   scripts/setup.sh sanitize  the same tests built with AddressSanitizer and UBSan
 #   scripts/setup.sh windows   the Windows program: Qt for Windows built once into a cache
-#                              (scripts/windows-sdk.sh), the cross build, every test under Wine,
+#                              (scripts/sdk.sh windows), the cross build, every test under Wine,
 #                              and build/windows/Tavimor-*-win64.zip and -setup.exe
+#   scripts/setup.sh web       the browser's program: Qt for WebAssembly built once into the cache
+#                              (scripts/sdk.sh web), the cross build, the plain C++ tests under
+#                              Node, the page checked in headless Chromium, and
+#                              build/web/Tavimor-*-web.zip
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -22,6 +26,9 @@ packages=(
 if [ "$mode" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest
         wine wine64 fonts-wine nsis xz-utils)
+fi
+if [ "$mode" = web ]; then
+    packages+=(emscripten googletest chromium python3)
 fi
 
 missing=()
@@ -90,6 +97,19 @@ if [ "$mode" = windows ]; then
     ls -l build/windows/Tavimor-*-win64.zip build/windows/Tavimor-*-win64-setup.exe
     exit 0
 fi
+if [ "$mode" = web ]; then
+    TAVIMOR_WEB_SDK=$(bash scripts/sdk.sh web)
+    export TAVIMOR_WEB_SDK
+    # Qt's scripts find emscripten through the emsdk layout the SDK script made; emcc's optimiser
+    # takes Debian's acorn from Node's modules, and runs on Debian's own Python.
+    export EMSDK=$TAVIMOR_WEB_SDK/emsdk NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
+    cmake --preset web
+    cmake --build --preset web -j "$jobs"
+    ctest --preset web -j "$jobs"
+    python3 tests/web/browser_test.py build/web --screenshot build/web/screenshot.png
+    ls -l build/web/Tavimor-*-web.zip
+    exit 0
+fi
 if [ "$mode" = sanitize ]; then
     cmake --preset asan
     cmake --build --preset asan -j "$jobs"
@@ -109,7 +129,7 @@ case "$mode" in
         ctest --preset release -j "$jobs"
         ;;
     *)
-        echo "usage: $0 run|test|sanitize|windows" >&2
+        echo "usage: $0 run|test|sanitize|windows|web" >&2
         exit 2
         ;;
 esac

@@ -68,7 +68,7 @@ QImage DecodeDib(const QByteArray &data)
         return {};
     }
     const qsizetype rowBytes = ((qsizetype{width} * bits + 31) / 32) * 4;
-    if (data.size() < kInfoHeader + qsizetype{colours} * 4 + rowBytes * height) {
+    if (data.size() < kInfoHeader + static_cast<qsizetype>(colours) * 4 + rowBytes * height) {
         return {};
     }
     QByteArray file(kFileHeader, '\0');

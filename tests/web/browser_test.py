@@ -1,0 +1,371 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The browser build in a real browser: headless Chromium, driven over the DevTools protocol
+(through a pipe, so nothing but Python and Chromium is needed), against the page served on
+127.0.0.1. The program is read through the page's tavimorDescribe() and used with real mouse and
+key events on its canvas.
+
+    browser_test.py BUILD_DIR [--screenshot FILE]
+
+Exits 0 when every check holds, 1 with the failed check otherwise. Prints the time from the
+page's start to the main window's first frame, and the page's sizes."""
+
+import argparse
+import base64
+import functools
+import gzip
+import http.server
+import json
+import os
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+# The main window's designed size, 8895 x 7215 twips at 15 twips a pixel; the table's 4380 x 6645.
+MAIN_SIZE = (593, 481)
+TABLE_SIZE = (292, 443)
+
+
+class Failure(Exception):
+    pass
+
+
+class Browser:
+    """Chromium with --remote-debugging-pipe: commands on fd 3, replies and events on fd 4,
+    each a JSON text ended by a NUL."""
+
+    def __init__(self, width, height):
+        to_browser_r, self._to_browser = os.pipe()
+        self._from_browser, from_browser_w = os.pipe()
+        self._profile = tempfile.mkdtemp(prefix="tavimor-chromium-")
+        chromium = shutil.which("chromium") or shutil.which("chromium-browser")
+        if chromium is None:
+            raise Failure("chromium is not installed")
+
+        def child_fds():
+            os.dup2(to_browser_r, 3)
+            os.dup2(from_browser_w, 4)
+
+        self._process = subprocess.Popen(
+            [chromium, "--headless=new", "--no-sandbox", "--remote-debugging-pipe",
+             "--user-data-dir=" + self._profile, "--no-first-run", "--disable-extensions",
+             "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--lang=ja",
+             f"--window-size={width},{height}", "about:blank"],
+            pass_fds=(3, 4), preexec_fn=child_fds,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(to_browser_r)
+        os.close(from_browser_w)
+        self._buffer = b""
+        self._next_id = 0
+        self.events = []
+        self.session = None
+
+    def close(self):
+        try:
+            self.send("Browser.close", session=False)
+        except Exception:
+            pass
+        try:
+            self._process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self._process.kill()
+        os.close(self._to_browser)
+        os.close(self._from_browser)
+        shutil.rmtree(self._profile, ignore_errors=True)
+
+    def _read_message(self, timeout):
+        deadline = time.monotonic() + timeout
+        while b"\0" not in self._buffer:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self._from_browser], [], [], left)[0]:
+                raise Failure("Chromium stopped answering")
+            chunk = os.read(self._from_browser, 1 << 20)
+            if not chunk:
+                raise Failure("Chromium ended")
+            self._buffer += chunk
+        text, self._buffer = self._buffer.split(b"\0", 1)
+        return json.loads(text)
+
+    def send(self, method, params=None, session=True, timeout=60):
+        self._next_id += 1
+        message = {"id": self._next_id, "method": method, "params": params or {}}
+        if session and self.session:
+            message["sessionId"] = self.session
+        os.write(self._to_browser, json.dumps(message).encode() + b"\0")
+        while True:
+            reply = self._read_message(timeout)
+            if reply.get("id") == self._next_id:
+                if "error" in reply:
+                    raise Failure(f"{method}: {reply['error']}")
+                return reply.get("result", {})
+            if "method" in reply:
+                self.events.append(reply)
+
+    def evaluate(self, expression):
+        result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True})
+        if "exceptionDetails" in result:
+            raise Failure(f"{expression}: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def exceptions(self):
+        return [e for e in self.events if e["method"] == "Runtime.exceptionThrown"]
+
+    def console(self):
+        lines = []
+        for event in self.events:
+            if event["method"] == "Runtime.consoleAPICalled":
+                lines.append(" ".join(str(a.get("value", a.get("description", "")))
+                                      for a in event["params"]["args"]))
+        return lines
+
+
+class Page:
+    """The program as the page shows it."""
+
+    def __init__(self, browser):
+        self.browser = browser
+
+    def windows(self):
+        text = self.browser.evaluate(
+            "typeof tavimorDescribe === 'function' ? tavimorDescribe() : null")
+        return json.loads(text) if text else None
+
+    def wait_for(self, what, condition, timeout=20):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            windows = self.windows() or []
+            found = condition(windows)
+            if found:
+                return found
+            time.sleep(0.05)
+        raise Failure(f"timed out waiting for {what}; the windows: " + "; ".join(
+            f"{w['title']} {w['w']}x{w['h']}{' modal' if w['modal'] else ''}: " + " ".join(
+                f"{i['name']}={i.get('caption', i.get('text'))!r}" for i in w["widgets"]
+                if i.get("caption") or i.get("focused")) for w in self.windows() or []))
+
+    @staticmethod
+    def window(windows, title_part):
+        return next((w for w in windows if title_part in w["title"]), None)
+
+    @staticmethod
+    def widget(window, name=None, text=None):
+        for item in window["widgets"]:
+            if (name is None or item["name"] == name) and (text is None or item.get("text") == text):
+                return item
+        return None
+
+    def main(self):
+        window = self.window(self.windows() or [], "Tavimor ver.")
+        if window is None:
+            raise Failure("the main window is gone")
+        return window
+
+    def click(self, item):
+        x = item["x"] + item["w"] / 2
+        y = item["y"] + item["h"] / 2
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            params = {"type": kind, "x": x, "y": y}
+            if kind != "mouseMoved":
+                params.update(button="left", clickCount=1, buttons=1 if kind == "mousePressed" else 0)
+            self.browser.send("Input.dispatchMouseEvent", params)
+        time.sleep(0.1)
+
+    def key(self, key, code, key_code, text=None, modifiers=0, pause=0.05):
+        down = {"type": "keyDown" if text else "rawKeyDown", "key": key, "code": code,
+                "windowsVirtualKeyCode": key_code, "modifiers": modifiers}
+        if text:
+            down["text"] = text
+        self.browser.send("Input.dispatchKeyEvent", down)
+        self.browser.send("Input.dispatchKeyEvent", {"type": "keyUp", "key": key, "code": code,
+                                                     "windowsVirtualKeyCode": key_code,
+                                                     "modifiers": modifiers})
+        time.sleep(pause)
+
+    def type_text(self, text):
+        for ch in text:
+            self.key(ch, "Digit" + ch if ch.isdigit() else "", ord(ch.upper()), text=ch, pause=0)
+        time.sleep(0.1)
+
+
+def options_in(window, group):
+    """The option buttons inside the group named `group`."""
+    box = Page.widget(window, group)
+    return [w for w in window["widgets"] if w["class"] == "tavimor::OptionButton"
+            and box["x"] <= w["x"] < box["x"] + box["w"] and box["y"] <= w["y"] < box["y"] + box["h"]]
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+    print("ok:", what)
+
+
+def serve(directory):
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map,
+                              **{".wasm": "application/wasm"})
+
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=directory)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def run(build_dir, screenshot):
+    server = serve(build_dir)
+    url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    browser = Browser(1280, 900)
+    try:
+        targets = browser.send("Target.getTargets", session=False)["targetInfos"]
+        page_target = next(t for t in targets if t["type"] == "page")
+        browser.session = browser.send("Target.attachToTarget",
+                                       {"targetId": page_target["targetId"], "flatten": True},
+                                       session=False)["sessionId"]
+        browser.send("Runtime.enable")
+        browser.send("Page.enable")
+        browser.send("Emulation.setDeviceMetricsOverride",
+                     {"width": 1280, "height": 900, "deviceScaleFactor": 1, "mobile": False})
+        page = Page(browser)
+
+        start = time.monotonic()
+        browser.send("Page.navigate", {"url": url})
+        first = page.wait_for("the main window", lambda ws: Page.window(ws, "Tavimor ver."), 120)
+        first_frame = time.monotonic() - start
+        print(f"page load to the main window's first frame: {first_frame:.2f} s")
+        check(not browser.exceptions(), "the page loads without an exception")
+        first = page.wait_for(f"the main window at its designed size {MAIN_SIZE}", lambda ws: (
+            m := Page.window(ws, "Tavimor ver.")) and (m["w"], m["h"]) == MAIN_SIZE and m, 5)
+        time.sleep(0.2)
+        first = page.main()
+        check((first["w"], first["h"]) == MAIN_SIZE, f"the main window has its designed size {MAIN_SIZE}")
+        centre = (first["x"] + first["w"] / 2, first["y"] + first["h"] / 2)
+        # Centred as the program centres it on every platform: its inside, with the frame's border
+        # and title bar around it.
+        check(abs(centre[0] - 640) <= 8 and abs(centre[1] - 450) <= 30,
+              f"the main window is centred on the page ({centre[0]}, {centre[1]})")
+        check(browser.evaluate("document.title").startswith("Tavimor"), "the page carries the program's title")
+
+        main = page.main()
+        page.click(Page.widget(main, "cmdQuestion"))
+        main = page.wait_for("a question", lambda ws: (m := Page.window(ws, "Tavimor ver.")) and
+                             Page.widget(m, "lblAminoAcid")["caption"] and m)
+        check(True, f"出題 asks a question ({Page.widget(main, 'lblAminoAcid')['caption']})")
+
+        # An answer, then 解答の確定: the verdict and the score.
+        page.click(options_in(main, "mopAnswer")[0])
+        page.click(Page.widget(page.main(), "cmdAnswer"))
+        main = page.wait_for("the verdict", lambda ws: (m := Page.window(ws, "Tavimor ver.")) and
+                             (Page.widget(m, "lblRightAnswer") or Page.widget(m, "lblBadAnswer")) and m)
+        verdict = "正解" if Page.widget(main, "lblRightAnswer") else "不正解"
+        score = Page.widget(main, "lblRigthAnswerNumber")["caption"] + " / " + \
+            Page.widget(main, "lblQuestionNumber")["caption"]
+        check(score in ("0 / 1", "1 / 1") and (verdict == "正解") == (score == "1 / 1"),
+              f"解答の確定 judges the answer: {verdict}, {score}, the right answer "
+              f"{Page.widget(main, 'lblAnswer')['caption']}")
+
+        if screenshot:
+            shot = browser.send("Page.captureScreenshot", {"format": "png"})
+            with open(screenshot, "wb") as out:
+                out.write(base64.b64decode(shot["data"]))
+            print("screenshot:", screenshot)
+
+        # The same form asked and answered: the refusal box keeps the window from input until OK.
+        question_forms = options_in(main, "mopQuestionType")
+        answer_forms = options_in(main, "mopAnswerType")
+        same = next(a for a in answer_forms if a["checked"])
+        page.click(next(q for q in question_forms if q["text"] == same["text"]))
+        page.click(Page.widget(page.main(), "cmdQuestion"))
+        box = page.wait_for("the refusal box", lambda ws: next((w for w in ws if w["modal"]), None))
+        check(any("同じ" in (w.get("caption") or "") for w in box["widgets"]),
+              "equal forms bring up the refusal box: " +
+              " ".join(w.get("caption") or "" for w in box["widgets"] if w["class"] == "QLabel"))
+        asked = Page.widget(page.main(), "lblQuestionNumber")["caption"]
+        page.click(Page.widget(page.main(), "cmdShowTable"))
+        time.sleep(0.3)
+        windows = page.windows()
+        check(len(windows) == 2 and Page.widget(page.main(), "lblQuestionNumber")["caption"] == asked,
+              "while the box is up the window takes no click (一覧表 opened nothing)")
+        page.click(next(w for w in box["widgets"] if w["class"] == "QPushButton"))
+        page.wait_for("the box to close", lambda ws: not any(w["modal"] for w in ws) or None)
+        check(True, "OK closes the box")
+        page.click(next(q for q in question_forms if q["text"] != same["text"]))
+
+        # A time limit beyond any number is refused: after OK, the box takes the focus back.
+        page.click(Page.widget(page.main(), "chkUseTimer"))
+        limit = next(w for w in page.main()["widgets"] if w["class"] == "tavimor::TypedTextBox")
+        page.click(limit)
+        for _ in range(4):
+            page.key("Backspace", "Backspace", 8)
+        page.type_text("9" * 310)
+        page.key("Tab", "Tab", 9)
+        box = page.wait_for("the time limit's refusal", lambda ws: next((w for w in ws if w["modal"]), None))
+        page.click(next(w for w in box["widgets"] if w["class"] == "QPushButton"))
+        page.wait_for("the focus back in the time limit", lambda ws: not any(w["modal"] for w in ws) and any(
+            w["class"] == "tavimor::TypedTextBox" and w["focused"] for w in Page.window(ws, "Tavimor ver.")["widgets"]))
+        check(True, "after the refusal's OK the time limit has the focus again")
+
+        # A timed run with limit 1 asks its next question by itself.
+        page.key("End", "End", 35)
+        for _ in range(320):
+            page.key("Backspace", "Backspace", 8, pause=0)
+        page.type_text("1")
+        page.click(Page.widget(page.main(), "cmdStartQuestion"))
+        first_asked = int(page.wait_for("the timed run's first question", lambda ws: (
+            m := Page.window(ws, "Tavimor ver.")) and Page.widget(m, "cmdEndQuestion")["enabled"] and
+            Page.widget(m, "lblQuestionNumber")["caption"]))
+        page.wait_for("a question asked by the timer", lambda ws: int(Page.widget(
+            Page.window(ws, "Tavimor ver."), "lblQuestionNumber")["caption"]) > first_asked, 10)
+        check(True, "a timed run with limit 1 asks the next question by itself")
+        page.click(Page.widget(page.main(), "cmdEndQuestion"))
+
+        # 一覧表 opens the table window, here by its access key, Alt+T.
+        page.key("t", "KeyT", 84, modifiers=1)
+        table = page.wait_for("the table window", lambda ws: next(
+            (w for w in ws if "Tavimor ver." not in w["title"] and not w["modal"]), None), 5)
+        check((table["w"], table["h"]) == TABLE_SIZE,
+              f"Alt+T, the access key of 一覧表, opens the table window ({table['title']}, {table['w']} x {table['h']})")
+
+        # 終了 ends the drill, and the page says so.
+        page.click(Page.widget(page.main(), "cmdExit"))
+        deadline = time.monotonic() + 10
+        while not browser.evaluate("!document.getElementById('ended').hidden"):
+            if time.monotonic() > deadline:
+                raise Failure("終了 did not end the drill")
+            time.sleep(0.05)
+        check(True, "終了 ends the drill, and the page offers to start again")
+        check(not browser.exceptions(), "no exception on the page")
+    except Failure as failure:
+        print("FAILED:", failure)
+        for line in browser.console()[-20:]:
+            print("console:", line)
+        for event in browser.exceptions():
+            print("exception:", json.dumps(event["params"])[:2000])
+        return 1
+    finally:
+        browser.close()
+        server.shutdown()
+
+    wasm = os.path.join(build_dir, "tavimor.wasm")
+    with open(wasm, "rb") as f:
+        packed = len(gzip.compress(f.read(), 9))
+    print(f"tavimor.wasm: {os.path.getsize(wasm) / 1e6:.1f} MB, {packed / 1e6:.1f} MB gzipped")
+    return 0
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build_dir")
+    parser.add_argument("--screenshot")
+    args = parser.parse_args()
+    return run(os.path.abspath(args.build_dir), args.screenshot)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Platform layer (windows/platform/): see web_page.h.
+#include "web_page.h"
+
+#include <QtGlobal>
+
+#ifdef Q_OS_WASM
+
+#include <emscripten.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <string>
+
+extern "C" const char *tavimor_describe();
+
+// The page's side: its function for the end of the program, and the reading of the windows.
+EM_JS(void, TellPageEnded, (), {
+    if (typeof window.tavimorEnded == "function") {
+        window.tavimorEnded();
+    }
+});
+EM_JS(void, GivePageDescribe, (), {
+    window.tavimorDescribe = function()
+    {
+        return UTF8ToString(_tavimor_describe());
+    };
+});
+
+namespace tavimor {
+namespace {
+
+QJsonObject Place(const QWidget *widget)
+{
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    return {{QStringLiteral("x"), topLeft.x()},
+            {QStringLiteral("y"), topLeft.y()},
+            {QStringLiteral("w"), widget->width()},
+            {QStringLiteral("h"), widget->height()}};
+}
+
+QJsonObject Describe(const QWidget *widget)
+{
+    QJsonObject item = Place(widget);
+    item.insert(QStringLiteral("name"), widget->objectName());
+    item.insert(QStringLiteral("class"), QString::fromLatin1(widget->metaObject()->className()));
+    item.insert(QStringLiteral("enabled"), widget->isEnabled());
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        item.insert(QStringLiteral("caption"), label->text());
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        item.insert(QStringLiteral("caption"), button->text());
+    } else if (const auto *line = qobject_cast<const QLineEdit *>(widget)) {
+        item.insert(QStringLiteral("caption"), line->text());
+    }
+    if (QAccessibleInterface *face =
+            QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget))) {
+        item.insert(QStringLiteral("text"), face->text(QAccessible::Name));
+        item.insert(QStringLiteral("value"), face->text(QAccessible::Value));
+        item.insert(QStringLiteral("checked"), bool(face->state().checked));
+        item.insert(QStringLiteral("focused"), bool(face->state().focused));
+    }
+    return item;
+}
+
+QJsonArray DescribeWindows()
+{
+    QJsonArray windows;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) {
+            continue;
+        }
+        QJsonObject entry = Place(window);
+        entry.insert(QStringLiteral("title"), window->windowTitle());
+        entry.insert(QStringLiteral("class"),
+                     QString::fromLatin1(window->metaObject()->className()));
+        entry.insert(QStringLiteral("modal"), window->isModal());
+        entry.insert(QStringLiteral("active"), window->isActiveWindow());
+        QJsonArray widgets;
+        for (QWidget *child : window->findChildren<QWidget *>()) {
+            if (child->isVisibleTo(window)) {
+                widgets.append(Describe(child));
+            }
+        }
+        entry.insert(QStringLiteral("widgets"), widgets);
+        windows.append(entry);
+    }
+    return windows;
+}
+
+// Qt's browser platform shows every window full-screen. A window of fixed size keeps its own
+// size instead, and is centred on the page again whenever the page's size changes.
+bool IsFixedWindow(const QWidget *widget)
+{
+    return widget->isWindow() && widget->minimumSize() == widget->maximumSize() &&
+           widget->windowType() != Qt::Popup;
+}
+
+void Centre(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    window->resize(window->minimumSize());
+    // The frame (title bar and border) is known once the state has been applied.
+    QMetaObject::invokeMethod(
+        window,
+        [window] {
+            const QScreen *screen = window->screen();
+            if (screen == nullptr) {
+                return;
+            }
+            const QRect page = screen->availableGeometry();
+            QRect frame = window->frameGeometry();
+            frame.moveCenter(page.center());
+            window->move(std::max(frame.left(), page.left()), std::max(frame.top(), page.top()));
+        },
+        Qt::QueuedConnection);
+}
+
+class FixedWindows final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Before the window is shown: it is shown, then, at its own size and place.
+        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+            auto *window = static_cast<QWidget *>(watched);
+            const Qt::WindowStates filling = Qt::WindowFullScreen | Qt::WindowMaximized;
+            if (IsFixedWindow(window) && window->windowState() & filling) {
+                window->setWindowState(window->windowState() & ~filling);
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void ConnectToPage()
+{
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] { TellPageEnded(); });
+    GivePageDescribe();
+    qApp->installEventFilter(new FixedWindows(qApp));
+    const auto centreAll = [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && IsFixedWindow(window)) {
+                Centre(window);
+            }
+        }
+    };
+    QScreen *screen = QGuiApplication::primaryScreen();
+    QObject::connect(screen, &QScreen::geometryChanged, qApp, centreAll);
+    QObject::connect(screen, &QScreen::availableGeometryChanged, qApp, centreAll);
+}
+
+}  // namespace tavimor
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char *tavimor_describe()
+{
+    static std::string text;
+    text = QJsonDocument(tavimor::DescribeWindows()).toJson(QJsonDocument::Compact).toStdString();
+    return text.c_str();
+}
+
+#else
+
+namespace tavimor {
+
+void ConnectToPage() {}
+
+}  // namespace tavimor
+
+#endif
