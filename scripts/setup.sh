@@ -7,6 +7,7 @@
 #   scripts/setup.sh windows   the Windows program: Qt for Windows built once into a cache
 #                              (scripts/sdk.sh windows), the cross build, every test under Wine,
 #                              and build/windows/Tavimor-*-win64.zip and -setup.exe
+#   scripts/setup.sh packages  only install what every mode needs
 #   scripts/setup.sh web       the browser's program: Qt for WebAssembly built once into the cache
 #                              (scripts/sdk.sh web), the cross build, the plain C++ tests under
 #                              Node, the page checked in headless Chromium, and
@@ -23,11 +24,11 @@ packages=(
     clang clang-format clang-tidy libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
     lintian man-db libfast-float-dev
 )
-if [ "$mode" = windows ]; then
+if [ "$mode" = windows ] || [ "$mode" = packages ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest
         wine wine64 fonts-wine nsis xz-utils)
 fi
-if [ "$mode" = web ]; then
+if [ "$mode" = web ] || [ "$mode" = packages ]; then
     packages+=(emscripten googletest chromium python3)
 fi
 
@@ -44,6 +45,10 @@ if ((${#missing[@]})); then
     fi
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = packages ]; then
+    exit 0
 fi
 
 jobs=$(nproc)
