@@ -18,6 +18,7 @@
 #include "control_test_helpers.h"
 #include "frm_main_properties.h"
 #include "message_recorder.h"
+#include "num_rules_cases.h"
 #include "numbered_error.h"
 #include "property_bag.h"
 
@@ -48,29 +49,7 @@ protected:
 
 TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret)
 {
-    const struct {
-        int mode;
-        const char *text;
-        int caret;
-        Qt::Key key;
-        const char *character;
-        const char *after;
-    } rows[] = {
-        {0, "", 0, Qt::Key_Minus, "-", "-"},        {1, "", 0, Qt::Key_Minus, "-", ""},
-        {3, "", 0, Qt::Key_Minus, "-", ""},         {2, "12", 2, Qt::Key_Period, ".", "12"},
-        {0, "-5", 0, Qt::Key_1, "1", "-5"},         {0, "-5", 0, Qt::Key_Backspace, "\b", "-5"},
-        {0, "12", 2, Qt::Key_E, "e", "12e"},        {0, "1e", 2, Qt::Key_Minus, "-", "1e-"},
-        {1, "1e", 2, Qt::Key_Minus, "-", "1e-"},    {0, "1e-", 3, Qt::Key_Minus, "-", "1e-"},
-        {0, "1e-5", 2, Qt::Key_Minus, "-", "1e-5"}, {0, "1e5", 2, Qt::Key_Minus, "-", "1e-5"},
-        {0, "1.5", 1, Qt::Key_E, "e", "1.5"},       {0, "1.5", 3, Qt::Key_E, "e", "1.5e"},
-        {0, "1.", 2, Qt::Key_E, "e", "1."},         {0, "5", 0, Qt::Key_E, "e", "5"},
-        {0, "1e5", 3, Qt::Key_Period, ".", "1e5"},  {0, "1e5", 0, Qt::Key_Period, ".", ".1e5"},
-        {0, "1.5", 3, Qt::Key_Period, ".", "1.5"},  {0, "2E3", 3, Qt::Key_D, "d", "2E3"},
-        {3, "42", 2, Qt::Key_A, "a", "42"},         {0, "5", 1, Qt::Key_Return, "\r", "5"},
-        {3, "42", 2, Qt::Key_Backspace, "\b", "4"}, {7, "4", 1, Qt::Key_Minus, "-", "4"},
-        {4, "ab", 2, Qt::Key_X, "x", "abx"},        {4, "", 0, Qt::Key_Minus, "-", "-"},
-    };
-    for (const auto &row : rows) {
+    for (const auto &row : tavimor::testing::kKeyCases) {
         SCOPED_TRACE(std::string(row.text) + " mode " + std::to_string(row.mode) + " key " +
                      row.character);
         if (row.mode <= 4) {
@@ -81,7 +60,7 @@ TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret)
         box.setText(QString::fromUtf8(row.text));
         box.setSelStart(row.caret);
         QSignalSpy presses(&box, &NumInputBoxR::KeyPress);
-        QTest::keyClick(box.TextBox(), row.key, Qt::NoModifier);
+        QTest::keyClick(box.TextBox(), row.character);
         EXPECT_EQ(box.Text(), QString::fromUtf8(row.after));
         EXPECT_EQ(presses.count(), row.mode == 4 ? 0 : 1);
     }
@@ -219,41 +198,7 @@ TEST_F(NumInputBoxTest, ClipboardChordsAreTheControlsOwn)
 
 TEST_F(NumInputBoxTest, ValidationRewritesOrRefuses)
 {
-    const struct {
-        int mode;
-        bool limitCheck;
-        double lower;
-        double upper;
-        int maxLength;
-        const char *before;
-        bool result;
-        const char *after;
-        int messages;
-    } rows[] = {
-        {3, false, 0, 0, 0, "0012", true, "12", 0},
-        {0, false, 0, 0, 0, ".5", true, "0.5", 0},
-        {0, false, 0, 0, 0, "-.5", true, "-0.5", 0},
-        {0, false, 0, 0, 0, "5.", true, "5", 0},
-        {0, false, 0, 0, 0, "1e3", true, "1000", 0},
-        {0, false, 0, 0, 0, "2E-", true, "2", 0},
-        {0, false, 0, 0, 0, "1d2", true, "100", 0},
-        {0, false, 0, 0, 0, "-", false, "-", 1},
-        {0, false, 0, 0, 0, "1e400", false, "1e400", 1},
-        {0, false, 0, 0, 0, "", true, "", 0},
-        {0, true, 1, 10, 0, "", false, "", 1},
-        {0, true, 0, 0, 0, "123", true, "123", 0},
-        {0, true, 1, 10, 0, "10", true, "10", 0},
-        {0, true, 1, 10, 0, "10.0001", false, "10.0001", 1},
-        {0, true, 10, 20, 0, "5e", false, "5e0", 1},
-        {0, false, 0, 0, 4, "1e5", false, "1e5", 1},
-        {0, false, 0, 0, 4, "123456", false, "123456", 1},
-        {0, true, 10, 20, 2, "5e", false, "5e0", 1},
-        {1, false, 0, 0, 0, "-7.5", true, "-7.5", 0},
-        {4, false, 0, 0, 0, "abc", true, "abc", 0},
-        {0, false, 0, 0, 0, "1e-400", true, "0", 0},
-        {3, false, 0, 0, 0, "\x01\x02", false, "\x01\x02", 1},
-    };
-    for (const auto &row : rows) {
+    for (const auto &row : tavimor::testing::kValidationCases) {
         SCOPED_TRACE(row.before);
         NumInputBoxR fresh(&running);
         fresh.setMode(row.mode);
