@@ -4,7 +4,8 @@
 
 Keeps only the characters the program can show: printable ASCII, the few accented letters that
 make the font count as Latin (see ENGLISH), and every other character that appears in the sources
-of drill/, windows/ and controls/. The proportional widths of the font's
+of drill/, windows/ and controls/, and in the browser's page (resources/web/), which shows its
+Japanese lines in this font too. The proportional widths of the font's
 'palt' feature are built into the glyphs, so the katakana captions of the answer options fit
 their boxes without the shaper having to be asked for the feature. The glyphs are condensed a little,
 to the widths of the narrow face the windows were designed with. The result is a TrueType
@@ -25,7 +26,7 @@ from fontTools.ttLib import TTCollection, newTable
 from fontTools.ttLib.tables._g_l_y_f import Glyph
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-SOURCES = [ROOT / "drill", ROOT / "windows", ROOT / "controls"]
+SOURCES = [ROOT / "drill", ROOT / "windows", ROOT / "controls", ROOT / "resources" / "web"]
 OUT = ROOT / "resources" / "fonts"
 FAMILY = "Tavimor Sans JP"
 # The designed window font is a narrow Japanese face; the cut is condensed to about its widths,
@@ -50,7 +51,7 @@ def program_text():
     chars.update(chr(c) for c in ENGLISH)
     for folder in SOURCES:
         for path in sorted(folder.rglob("*")):
-            if path.suffix in (".cpp", ".h"):
+            if path.suffix in (".cpp", ".h", ".html"):
                 chars.update(c for c in path.read_text(encoding="utf-8") if ord(c) > 0x7E)
     return "".join(sorted(chars))
 
