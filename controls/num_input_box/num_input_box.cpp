@@ -133,7 +133,7 @@ bool NumInputBoxR::ValidateInput(std::function<void()> refused)
     if (result.problem != ValidationProblem::None) {
         ShowMessage(ValidationRefusal(result.problem, m_LowerLimit, m_UpperLimit,
                                       [this](short number) { return GetMessage(number); }),
-                    std::move(settle));
+                    settle);
     } else {
         settle();
     }

@@ -38,11 +38,11 @@ void MessageRecorder::Show(const QString &text, int style, const QString &title)
 }
 
 void MessageRecorder::Open(const QString &text, int style, const QString &title,
-                           std::function<void()> closed)
+                           const std::function<void()> &closed)
 {
     Show(text, style, title);
     if (m_held) {
-        m_open.push_back(std::move(closed));
+        m_open.push_back(closed);
     } else if (closed) {
         closed();
     }

@@ -27,7 +27,7 @@ public:
     void Show(const QString &text, int style, const QString &title) override;
     // While held, boxes stay open as in the browser: what follows them waits for CloseHeld().
     void Open(const QString &text, int style, const QString &title,
-              std::function<void()> closed) override;
+              const std::function<void()> &closed) override;
     void Hold(bool held) { m_held = held; }
     void CloseHeld();
     const std::vector<RecordedBox> &Boxes() const { return m_boxes; }

@@ -114,9 +114,9 @@ QString ControlBase::GetMessage(short number) const
     return LookupMessage(m_messages, number, m_host->LocaleID());
 }
 
-void ControlBase::ShowMessage(const QString &text, std::function<void()> closed)
+void ControlBase::ShowMessage(const QString &text, const std::function<void()> &closed)
 {
-    MsgBox(text, kMsgBoxCritical, GetMessage(102), std::move(closed));
+    MsgBox(text, kMsgBoxCritical, GetMessage(102), closed);
 }
 
 }  // namespace tavimor

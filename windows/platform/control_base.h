@@ -79,7 +79,7 @@ protected:
     QString GetMessage(short number) const;
     // A refusal in a critical-stop box, titled with the warning message (102); `closed` runs
     // after the user's OK.
-    void ShowMessage(const QString &text, std::function<void()> closed = {});
+    void ShowMessage(const QString &text, const std::function<void()> &closed = {});
     // Raises `down`, `move` or `up` of `control` for a mouse press, move or release, with the
     // button, the modifiers and the place in twips; false, raising nothing, for other events.
     template <typename Control, typename Signal>

@@ -38,12 +38,12 @@ public:
     // The browser has no nested event loop: the box is shown modal to the whole program, and
     // what follows it runs from its closing.
     void Open(const QString &text, int style, const QString &title,
-              std::function<void()> closed) override
+              const std::function<void()> &closed) override
     {
         QMessageBox *box = NewBox(text, style, title);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(box, &QDialog::finished, box, [closed = std::move(closed)] {
+        QObject::connect(box, &QDialog::finished, box, [closed] {
             if (closed) {
                 closed();
             }
@@ -63,9 +63,10 @@ void InstallMessageBoxService(MessageBoxService *service)
     g_service = service != nullptr ? service : &g_qtMessageBoxes;
 }
 
-void MsgBox(const QString &text, int style, const QString &title, std::function<void()> closed)
+void MsgBox(const QString &text, int style, const QString &title,
+            const std::function<void()> &closed)
 {
-    g_service->Open(text, style, title, std::move(closed));
+    g_service->Open(text, style, title, closed);
 }
 
 }  // namespace tavimor

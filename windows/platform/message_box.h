@@ -24,7 +24,7 @@ public:
     // browser no box can wait: Open returns at once, the box keeps the rest of the program from
     // input, and `closed` runs when OK is clicked.
     virtual void Open(const QString &text, int style, const QString &title,
-                      std::function<void()> closed)
+                      const std::function<void()> &closed)
     {
         Show(text, style, title);
         if (closed) {
@@ -40,6 +40,6 @@ void InstallMessageBoxService(MessageBoxService *service);
 // Shows a modal box through the installed service. What must follow the user's OK goes into
 // `closed`, which runs after it on every platform.
 void MsgBox(const QString &text, int style, const QString &title = QStringLiteral("Tavimor"),
-            std::function<void()> closed = {});
+            const std::function<void()> &closed = {});
 
 }  // namespace tavimor
