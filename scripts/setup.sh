@@ -53,7 +53,7 @@ fi
 
 jobs=$(nproc)
 if [ "$mode" = windows ]; then
-    TAVIMOR_WINDOWS_SDK=$(bash scripts/windows-sdk.sh)
+    TAVIMOR_WINDOWS_SDK=$(bash scripts/sdk.sh windows)
     export TAVIMOR_WINDOWS_SDK
     # Wine in a prefix of its own beside the cache, headless, without offering to install Mono
     # or Gecko. One server and Wine's own services are kept up for the whole run, started here
