@@ -80,6 +80,18 @@ common=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHAR
     -DFEATURE_fontconfig=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_jpeg=OFF)
+# Nor the parts of Gui and Widgets the program never uses: they would be a seventh of the build.
+# (The graphics view stays: without it, this Qt's QApplication does not compile.)
+unused=(direct2d filedialog fontdialog colordialog inputdialog progressdialog
+    errormessage wizard mdiarea dockwidget calendarwidget datetimeedit textbrowser undoview
+    columnview treewidget tablewidget datawidgetmapper fontcombobox keysequenceedit
+    commandlinkbutton toolbox dial lcdnumber splashscreen syntaxhighlighter fscompleter
+    textodfwriter textmarkdownreader textmarkdownwriter pdf movie sessionmanager undogroup
+    undostack filesystemmodel timezone sharedmemory systemsemaphore mimetype
+    imageformat_ppm imageformat_xbm gif)
+for feature in "${unused[@]}"; do
+    common+=("-DFEATURE_$feature=OFF")
+done
 if [ "$target" = web ]; then
     # The browser's platform, without threads (a page needs no special headers then) and with the
     # host's moc, rcc and uic. Test is left out: the browser build runs no Qt tests.
