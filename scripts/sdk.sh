@@ -81,8 +81,8 @@ common=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHAR
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_jpeg=OFF)
 # Nor the parts of Gui and Widgets the program never uses: they would be a seventh of the build.
-# (The graphics view stays: without it, this Qt's QApplication does not compile.)
-unused=(direct2d filedialog fontdialog colordialog inputdialog progressdialog
+# (Drag and drop needs the XPM format, and the Windows style plugin QInputDialog.)
+unused=(direct2d filedialog fontdialog colordialog progressdialog
     errormessage wizard mdiarea dockwidget calendarwidget datetimeedit textbrowser undoview
     columnview treewidget tablewidget datawidgetmapper fontcombobox keysequenceedit
     commandlinkbutton toolbox dial lcdnumber splashscreen syntaxhighlighter fscompleter
