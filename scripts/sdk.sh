@@ -38,13 +38,14 @@ options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_jpeg=OFF)
 # Nor the parts of Gui and Widgets the program never uses: they would be a seventh of the build.
-# (Drag and drop needs the XPM format, and the Windows style plugin QInputDialog.)
+# (Drag and drop needs the XPM format, the Windows style plugin QInputDialog, and the QtWidgets
+# header QFileSystemModel.)
 unused=(direct2d filedialog fontdialog colordialog progressdialog
     errormessage wizard mdiarea dockwidget calendarwidget datetimeedit textbrowser undoview
     columnview treewidget tablewidget datawidgetmapper fontcombobox keysequenceedit
     commandlinkbutton toolbox dial lcdnumber splashscreen syntaxhighlighter fscompleter
     textodfwriter textmarkdownreader textmarkdownwriter pdf movie sessionmanager undogroup
-    undostack filesystemmodel timezone sharedmemory systemsemaphore mimetype
+    undostack timezone sharedmemory systemsemaphore mimetype
     imageformat_ppm imageformat_xbm gif)
 for feature in "${unused[@]}"; do
     options+=("-DFEATURE_$feature=OFF")
