@@ -49,9 +49,9 @@ else
     options+=(-DFEATURE_static_runtime=ON -DINPUT_opengl=no -DFEATURE_opengl=OFF
         -DFEATURE_vulkan=OFF)
     # Nor the parts of Gui and Widgets the program never uses: they would be a seventh of the
-    # build. (Qt for the browser has them still: left out there, its build fails, and has not been
-    # looked into yet.) Drag and drop needs the XPM format, the Windows style plugin QInputDialog, and the
-    # QtWidgets header QFileSystemModel.
+    # build. Drag and drop needs the XPM format, the Windows style plugin QInputDialog, and the
+    # QtWidgets header QFileSystemModel. (Qt for the browser keeps them all: without them its
+    # build failed, for a reason not yet found.)
     unused=(direct2d filedialog fontdialog colordialog progressdialog
         errormessage wizard mdiarea dockwidget calendarwidget datetimeedit textbrowser undoview
         columnview treewidget tablewidget datawidgetmapper fontcombobox keysequenceedit
