@@ -7,7 +7,7 @@
 #   scripts/sdk.sh windows|web          build what the cache lacks, print the folder
 #   scripts/sdk.sh windows|web --check  only say whether the cache has them (exit 0) or not (1)
 # windows: 64-bit Windows with MinGW-w64 (some 30 minutes on 2 cores).
-# web:     WebAssembly with Debian's emscripten, in the browser (some 20 minutes on 2 cores).
+# web:     WebAssembly with Debian's emscripten, in the browser (some 15 minutes on 2 cores).
 # The cache is $TAVIMOR_CACHE (default ~/.cache/tavimor). Qt's build tree (2 GB) is removed
 # afterwards; the install keeps about 100 MB.
 set -euo pipefail
