@@ -371,9 +371,14 @@ private:
                 Reload();
                 break;
             default:
-                Quiet([] {
+                // A handler may run the event loop, which frees no object retired inside it: Qt
+                // frees those once control is back in the loop that was running, which the
+                // host's own actions stand for (depth 0).
+                Quiet([depth] {
                     QApplication::processEvents();
-                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                    if (depth == 0) {
+                        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                    }
                 });
                 break;
         }
