@@ -38,8 +38,18 @@ void OptionButton::nextCheckState()
 
 void OptionButton::Retire()
 {
+    // Out of its window at once: a hidden widget is still its parent's child for assistive
+    // technology, and a parentless one that never had a window of its own is nowhere. Only the
+    // button's own notice is cut; Qt's links stay, among them the one by which its accessibility
+    // cache forgets the button when it is freed.
+    QWidget *former = parentWidget();
     hide();
-    disconnect();
+    disconnect(this, &OptionButton::Chosen, nullptr, nullptr);
+    setParent(nullptr);
+    if (former != nullptr) {
+        // Freed with the window it stood in, if the event loop does not come first.
+        connect(former, &QObject::destroyed, this, [this] { delete this; });
+    }
     deleteLater();
 }
 

@@ -20,9 +20,10 @@ public:
     // Window role, where the program puts its colours, not in Qt's Button role for buttons.
     explicit OptionButton(QWidget *parent = nullptr);
 
-    // Takes the button out of use: hidden at once and raising nothing more, it is freed once
-    // control returns to the event loop, since Qt may still be inside one of its signals (a
-    // handler of its own notice may rebuild the group).
+    // Takes the button out of use: at once hidden, out of its window (so out of reach of Tab,
+    // access keys and assistive technology) and raising nothing more, it is freed once control
+    // returns to the event loop, since Qt may still be inside one of its signals (a handler of
+    // its own notice may rebuild the group).
     void Retire();
 
 signals:

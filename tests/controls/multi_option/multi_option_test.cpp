@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -213,6 +214,38 @@ TEST_F(MultiOptionTest, ChangeHandlerMayDestroyTheButtonBeingSelected)
             },
             ::testing::ExitedWithCode(0), "");
     }
+}
+
+// A button the rebuild retires leaves the accessibility tree at once, and once freed leaves no
+// interface behind for a new button that may take its place in memory.
+TEST_F(MultiOptionTest, RetiredButtonsLeaveTheAccessibilityTree)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            MultiOption control(&running);
+            control.setOptionNum(5);
+            control.setOptionCaptions(QStringLiteral("a|b|c|d|e"));
+            control.show();
+            QAccessibleInterface *frame =
+                QAccessible::queryAccessibleInterface(control.Option(0))->parent();
+            for (int i = 0; i < 5; ++i) {
+                (void)QAccessible::queryAccessibleInterface(control.Option(i))
+                    ->text(QAccessible::Name);
+            }
+            control.setOptionNum(2);
+            bool gone = frame->childCount() == 2;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            control.setOptionNum(5);
+            for (int i = 0; i < 5; ++i) {
+                QAccessibleInterface *option =
+                    QAccessible::queryAccessibleInterface(control.Option(i));
+                gone = gone && option->object() == control.Option(i) &&
+                       option->text(QAccessible::Name) == QString(QChar(u'a' + i));
+            }
+            std::exit(gone ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 // However the host's handler deselects, the click that raised it raised one Change.
