@@ -113,16 +113,21 @@ bool NumInputBoxR::ValidateInput(std::function<void()> refused)
     if (m_Mode == kModeFreeText) {
         return true;
     }
-    const ValidationResult result =
-        ValidateNumberText(txtInput->text().toStdString(), m_LimitCheck, m_LowerLimit, m_UpperLimit,
-                           txtInput->UserMaxLength());
+    const QString typed = txtInput->text();
+    const ValidationResult result = ValidateNumberText(
+        typed.toStdString(), m_LimitCheck, m_LowerLimit, m_UpperLimit, txtInput->UserMaxLength());
     if (result.problem == ValidationProblem::ConversionError) {
         m_ErrFlag = true;
     }
+    // A refused text stays as typed, every unit of it (also one that UTF-8 cannot carry), with
+    // the unfinished exponent completed; an accepted one takes its canonical form.
+    QString text = QString::fromStdString(result.text);
+    if (!result.accepted) {
+        text = result.exponentCompleted ? typed + QLatin1Char('0') : typed;
+    }
     // The box and the control may both be gone by the time a browser's box is closed.
-    auto settle = [box = QPointer<TypedTextBox>(txtInput),
-                   text = QString::fromStdString(result.text), accepted = result.accepted,
-                   refused = std::move(refused)] {
+    auto settle = [box = QPointer<TypedTextBox>(txtInput), text = std::move(text),
+                   accepted = result.accepted, refused = std::move(refused)] {
         if (box) {
             box->setText(text);
         }
@@ -499,10 +504,10 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
     const auto character = static_cast<char16_t>(keyAscii);
     if (character == 8) {
         txtInput->backspace();
-    } else if (character >= 0x20 && character != 0x7F) {
+    } else if (character >= 0x20 && character != 0x7F && !QChar::isSurrogate(character)) {
         // The control inserts the character itself: the box would not for every modifier that
         // made it, and it may be the host's replacement. A one-line box takes no other control
-        // character.
+        // character, nor half of a surrogate pair.
         txtInput->InsertTyped(QString(QChar(character)));
     }
     return true;

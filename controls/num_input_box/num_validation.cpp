@@ -23,13 +23,15 @@ ValidationResult ValidateNumberText(std::string_view typed, bool limitCheck, dou
 {
     const bool wasEmpty = typed.empty();
     std::string amended = wasEmpty ? std::string(1, '0') : std::string(typed);
-    if (EndsWithUnfinishedExponent(amended)) {
+    const bool completed = EndsWithUnfinishedExponent(amended);
+    if (completed) {
         amended += '0';
     }
 
     const ParsedNumber parsed = ParseNumber(amended);
     if (parsed.status != ParseStatus::Ok) {
-        return {false, ValidationProblem::ConversionError, wasEmpty ? std::string() : amended};
+        return {false, ValidationProblem::ConversionError, wasEmpty ? std::string() : amended,
+                completed};
     }
     const double v = parsed.value;
 
@@ -54,6 +56,7 @@ ValidationResult ValidateNumberText(std::string_view typed, bool limitCheck, dou
         result = {false, ValidationProblem::TooLong, {}};
     }
     result.text = result.accepted ? canonical : amended;
+    result.exponentCompleted = completed;
     if (wasEmpty) {
         result.text.clear();
     }

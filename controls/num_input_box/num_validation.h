@@ -22,6 +22,8 @@ struct ValidationResult {
     bool accepted = false;
     ValidationProblem problem = ValidationProblem::None;
     std::string text;  // what the box holds afterwards (UTF-8)
+    // Whether "0" was put after an unfinished exponent: a refused text is the typed one with it.
+    bool exponentCompleted = false;
 };
 
 // Validates `typed` (UTF-8). An empty text counts as 0 and stays empty; an unfinished exponent

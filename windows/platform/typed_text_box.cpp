@@ -18,12 +18,17 @@ bool FocusLeavesForTheProgram(const QFocusEvent *event)
 {
     switch (event->reason()) {
         case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:  // Alt gives a menu bar the keyboard, not the focus
             return false;
-        case Qt::ActiveWindowFocusReason:
+        case Qt::ActiveWindowFocusReason: {
             // The same reason for another window of the program and for another program: only
-            // the first leaves the program an active window, and its new focus with it.
-            return QApplication::activeWindow() != nullptr &&
-                   QApplication::activeModalWidget() == nullptr;
+            // the first leaves the program an active window, the one the focus goes to. A modal
+            // box coming up becomes that window without the user leaving; a window that a modal
+            // dialog does not block is left for.
+            const QWidget *next = QApplication::activeWindow();
+            const QWidget *modal = QApplication::activeModalWidget();
+            return next != nullptr && (modal == nullptr || next != modal);
+        }
         default:
             return true;
     }
@@ -46,7 +51,13 @@ QString TypedTextBox::FitUserMaxLength(const QString &inserted) const
         return inserted;
     }
     const qsizetype kept = text().size() - selectedText().size();
-    return inserted.left(std::max<qsizetype>(m_userMaxLength - kept, 0));
+    qsizetype room = std::max<qsizetype>(m_userMaxLength - kept, 0);
+    // A character of two units (a surrogate pair) goes in whole or not at all.
+    if (room > 0 && room < inserted.size() && inserted.at(room - 1).isHighSurrogate() &&
+        inserted.at(room).isLowSurrogate()) {
+        --room;
+    }
+    return inserted.left(room);
 }
 
 void TypedTextBox::InsertTyped(const QString &text)

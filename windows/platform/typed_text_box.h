@@ -16,8 +16,10 @@ class QFocusEvent;
 namespace tavimor {
 
 // Whether a focus-out event of a widget means the user leaving it for another widget of the
-// program, in its own window or in another: not a menu or a modal box of the program coming up,
-// and not the switch to another program, after which the widget still has the program's focus.
+// program, in its own window or in another that can take the focus (also beside a modal dialog
+// that does not block it): not a menu, a menu bar's keyboard mode or a modal box of the program
+// coming up, and not the switch to another program, after which the widget still has the
+// program's focus.
 bool FocusLeavesForTheProgram(const QFocusEvent *event);
 
 class TypedTextBox : public QLineEdit {

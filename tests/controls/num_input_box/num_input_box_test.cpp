@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -550,6 +553,36 @@ TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack)
     elsewhere.activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([&] { return input->Text() == QStringLiteral("12"); }));
     EXPECT_EQ(boxes.Boxes().size(), 1u);
+    boxes.Clear();
+
+    // Also from a modal dialog, to a window it does not block; and a menu bar taking the
+    // keyboard (Alt) is no leaving.
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    auto *modal = new NumInputBoxR(&running, &dialog);
+    QLineEdit beside(&dialog);
+    beside.setWindowFlags(Qt::Window);
+    dialog.show();
+    beside.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    modal->TextBox()->setFocus();
+    modal->setText(QStringLiteral("-"));
+    beside.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.Boxes().size() == 1; }));
+    dialog.close();
+    QMainWindow host;
+    auto *menuBarHost = new NumInputBoxR(&running);
+    host.setCentralWidget(menuBarHost);
+    host.menuBar()->addMenu(QStringLiteral("&File"));
+    host.show();
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    menuBarHost->TextBox()->setFocus();
+    menuBarHost->setText(QStringLiteral("0012"));
+    host.menuBar()->setFocus(Qt::MenuBarFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(menuBarHost->Text(), QStringLiteral("0012"));
 }
 
 TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox)
@@ -567,6 +600,18 @@ TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox)
         EXPECT_EQ(ErrorNumber([&] { box.ValLng(); }) != 0, QString::fromUtf8(text) != "1e-")
             << text;
     }
+
+    // A refused text stays as it was, every UTF-16 unit; no paste cuts a surrogate pair.
+    const QString lone = QStringLiteral("5") + QChar(0xDC00) + QStringLiteral("e");
+    box.setText(lone);
+    EXPECT_FALSE(box.ValidateValue());
+    EXPECT_EQ(box.Text(), lone + QStringLiteral("0"));
+    box.Cls();
+    box.setMode(4);
+    box.setMaxLength(2);
+    tavimor::SetClipboardText(QStringLiteral("1😀"));
+    QTest::keyClick(box.TextBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), QStringLiteral("1"));
 }
 
 }  // namespace
