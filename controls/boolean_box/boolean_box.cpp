@@ -22,17 +22,60 @@ namespace {
 using Defaults = BooleanBox::Defaults;
 const QString kDefaultCaption = QString::fromLatin1(Defaults::Caption);
 
-// The caption broken into lines that fit `width`: between any two characters of Japanese text,
-// at the last blank of a line when it has one.
+// The caption as pieces that a line break never splits: an access key's "&" with its letter
+// ("&&" for an ampersand), a surrogate pair, and, as Japanese text is set, an opening bracket
+// with what follows it and a closing bracket or a mark of punctuation with what comes before.
+QStringList Unbreakable(const QString &caption)
+{
+    static const QString opening = QStringLiteral("(（「『【〔［");
+    static const QString closing = QStringLiteral(")）」』】〕］、。，．・ー！？!?,.:;");
+    QStringList pieces;
+    bool joinNext = false;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        qsizetype length = 1;
+        if ((caption.at(i) == QLatin1Char('&') || caption.at(i).isHighSurrogate()) &&
+            i + 1 < caption.size()) {
+            length = 2;
+            if (caption.at(i + 1).isHighSurrogate() && i + 2 < caption.size()) {
+                length = 3;  // "&" before a character of two units
+            }
+        }
+        const QString piece = caption.mid(i, length);
+        i += length - 1;
+        if (!pieces.isEmpty() && (joinNext || closing.contains(piece.back()))) {
+            pieces.back() += piece;
+        } else {
+            pieces.append(piece);
+        }
+        joinNext = opening.contains(piece.back());
+    }
+    return pieces;
+}
+
+// The text a caption shows, without its access key's marks.
+QString Shown(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
+// The caption broken into lines that fit `width`: between any two pieces of Japanese text, at
+// the last blank of a line when it has one.
 QString WrapCaption(const QString &caption, const QFontMetrics &metrics, int width)
 {
-    if (width <= 0 || metrics.horizontalAdvance(caption) <= width) {
+    if (width <= 0 || metrics.horizontalAdvance(Shown(caption)) <= width) {
         return caption;
     }
     QString wrapped;
     QString line;
-    for (const QChar c : caption) {
-        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+    for (const QString &piece : Unbreakable(caption)) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(Shown(line + piece)) > width) {
             const qsizetype blank = line.lastIndexOf(QLatin1Char(' '));
             if (blank > 0) {
                 wrapped += line.left(blank) + QLatin1Char('\n');
@@ -42,7 +85,7 @@ QString WrapCaption(const QString &caption, const QFontMetrics &metrics, int wid
                 line.clear();
             }
         }
-        line += c;
+        line += piece;
     }
     return wrapped + line;
 }

@@ -145,6 +145,18 @@ TEST_F(BooleanBoxTest, ResizeMakesTheBoxCoverTheControl)
     box.resize(81, 25);  // 1215 x 375 twips
     EXPECT_EQ(box.CheckBox()->geometry(), QRect(0, 0, 81, 25));
     EXPECT_GE(resizes.count(), 1);
+
+    // However the caption wraps, its access key stays with its letter and clicks the box.
+    box.setCaption(QStringLiteral("解答の確定を省略(&O)"));
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    for (int width = 40; width <= 200; ++width) {
+        SCOPED_TRACE(width);
+        box.resize(width, 60);
+        box.setValue(false);
+        QTest::keyClick(&box, Qt::Key_O, Qt::AltModifier);
+        EXPECT_TRUE(box.Value());
+    }
 }
 
 TEST_F(BooleanBoxTest, AllDefaultSaveStoresOnlyTheFont)
