@@ -4,8 +4,12 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 #include "caption_frame.h"
@@ -66,6 +70,9 @@ OptionButton *MultiOption::CreateOption(int index)
     // The exclusive group keeps one option chosen; the buttons stay auto-exclusive as well, so
     // assistive technology announces them as radio buttons.
     m_group->addButton(button, index);
+    // Typing selects, also what an input method commits (the type-ahead search).
+    button->installEventFilter(this);
+    button->setAttribute(Qt::WA_InputMethodEnabled);
     // The learner's click on the option already chosen is a choice too: with answering by
     // choosing, it is how that option is given as the answer.
     connect(button, &OptionButton::Chosen, this, [this] {
@@ -380,6 +387,7 @@ void MultiOption::RebuildOptions()
         // The button may be the one whose click or selection is being reported right now.
         OptionButton *button = optChildOption.back();
         m_group->removeButton(button);
+        button->removeEventFilter(this);
         optChildOption.pop_back();
         m_optionGeometry.pop_back();
         button->Retire();
@@ -515,6 +523,12 @@ void MultiOption::resizeEvent(QResizeEvent *event)
 
 bool MultiOption::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod) {
+        const auto found = std::find(optChildOption.begin(), optChildOption.end(), watched);
+        if (found != optChildOption.end()) {
+            return TypeToOption(static_cast<int>(found - optChildOption.begin()), event);
+        }
+    }
     // The frame keeps its mouse events: only the control's own surface raises them.
     if (watched == frameContainer &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
@@ -522,6 +536,54 @@ bool MultiOption::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool MultiOption::TypeToOption(int focused, QEvent *event)
+{
+    QString typed;
+    unsigned long time = 0;
+    if (event->type() == QEvent::InputMethod) {
+        typed = static_cast<QInputMethodEvent *>(event)->commitString();
+        // No time stamp: the last text's, and the time since.
+        time = m_typeAheadStamp + (m_typeAheadTime.isValid()
+                                       ? static_cast<unsigned long>(m_typeAheadTime.elapsed())
+                                       : TypeAhead::kPause + 1);
+    } else {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Keys with Alt, Ctrl or the logo key stay access keys and shortcuts; a blank stays the
+        // button's own key, and the arrows and the other editing keys make no text.
+        if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) != 0 ||
+            key->text().isEmpty() || !key->text().at(0).isPrint() || key->text().at(0).isSpace()) {
+            return false;
+        }
+        typed = key->text();
+        time = static_cast<unsigned long>(key->timestamp());
+    }
+    if (typed.isEmpty()) {
+        return false;  // an input method's composing text
+    }
+    m_typeAheadTime.start();
+    m_typeAheadStamp = time;
+    QStringList captions;
+    for (const OptionButton *button : optChildOption) {
+        captions << button->text();
+    }
+    const int index = m_typeAhead.Find(typed, time, captions, focused, [this](int i) {
+        return optChildOption[static_cast<std::size_t>(i)]->isEnabled();
+    });
+    // Reached as an arrow key reaches an option: chosen, which raises Change, then focused. A
+    // typed key that reaches nothing is taken all the same, and changes nothing.
+    if (index >= 0) {
+        QPointer<OptionButton> target = optChildOption[static_cast<std::size_t>(index)];
+        if (!target->isChecked()) {
+            target->click();
+        }
+        if (target != nullptr) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    event->accept();
+    return true;
 }
 
 void MultiOption::mousePressEvent(QMouseEvent *event)

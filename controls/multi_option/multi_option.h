@@ -7,6 +7,7 @@
 // Deselection raises nothing.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@
 #include "colours.h"
 #include "control_base.h"
 #include "option_grid.h"
+#include "type_ahead.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -160,11 +162,19 @@ private:
     void SelectOption(int index);
     tavimor::OptionButton *CreateOption(int index);
     void PlaceOption(int index);
+    // Typed text (a key's, or an input method's commit) in the focused option `focused`:
+    // chooses and focuses the option it reaches. True when the event was the search's.
+    bool TypeToOption(int focused, QEvent *event);
 
     QGroupBox *frameContainer;
     std::vector<tavimor::OptionButton *> optChildOption;
     std::vector<OptionGeometry> m_optionGeometry;
     QButtonGroup *m_group;
+    tavimor::TypeAhead m_typeAhead;
+    // The time stamp of the search's last text and the time since, for an input method's
+    // commit, which has no time stamp of its own.
+    unsigned long m_typeAheadStamp = 0;
+    QElapsedTimer m_typeAheadTime;
     qint32 m_borderStyle = Defaults::BorderStyle;
     qint16 m_BackStyle = Defaults::BackStyle;
 

@@ -207,6 +207,14 @@ TEST_F(MainWindowTest, OmitSwitchJudgesTheChoiceAtOnce)
     Click(WrongOptionFor(row));  // the options are disabled now
     EXPECT_TRUE(ui.lblRightAnswer->isVisible());
     EXPECT_EQ(Score(), QStringLiteral("1 / 1 = 100.0"));
+
+    // Typing the one-letter answer answers at once too.
+    ui.mopQuestionType->setValue(2);
+    ui.mopAnswerType->setValue(0);
+    Click(ui.cmdQuestion);
+    ui.mopAnswer->Option(0)->setFocus();
+    QTest::keyClicks(ui.mopAnswer->Option(0), OptionFor(ShownRow())->text());
+    EXPECT_EQ(Score(), QStringLiteral("2 / 2 = 100.0"));
     Click(ui.chkOmitPushAnswer->CheckBox());
     EXPECT_TRUE(ui.cmdAnswer->isEnabled());
 }

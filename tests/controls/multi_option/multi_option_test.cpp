@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -185,6 +188,58 @@ TEST_F(MultiOptionTest, ChangeIsRaisedForEverySelectionAndNoDeselection)
     QTest::keyClick(control.Option(0), Qt::Key_Right);
     EXPECT_EQ(control.Value(), 1);
     EXPECT_EQ(changes.count(), 5);
+}
+
+// Typing in the group chooses the option the letters reach, as an arrow key would: keys within
+// a second extend the search ("|" is a pause), the same letter again moves on.
+TEST_F(MultiOptionTest, TypingChoosesTheOptionTheLettersReach)
+{
+    const struct {
+        const char *keys;  // typed, or committed by an input method when it starts with "ime:"
+        const char *chosen;
+        int changes;
+    } rows[] = {
+        {"l", "Leu", 1},    {"ly", "Lys", 2},          {"L", "Leu", 1},           {"aa", "Arg", 2},
+        {"aaa", "&Asn", 3}, {"as", "&Asn", 2},         {"l|y", "Leu", 1},         {"x", "", 0},
+        {"lx", "Leu", 1},   {"ime:リシ", "リシン", 1}, {"ime:りし", "リシン", 1},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.keys);
+        MultiOption control(&designing);
+        control.setOptionNum(6);
+        control.setOptionCaptions(QStringLiteral("Ala|Arg|&Asn|Leu|Lys|リシン"));
+        control.setDefaultValue(-1);
+        control.show();
+        control.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&control));
+        control.Option(0)->setFocus();
+        QSignalSpy changes(&control, &MultiOption::Change);
+        const QString keys = QString::fromUtf8(row.keys);
+        if (keys.startsWith(QStringLiteral("ime:"))) {
+            QInputMethodEvent commit;
+            commit.setCommitString(keys.mid(4));
+            QApplication::sendEvent(QApplication::focusWidget(), &commit);
+        } else {
+            unsigned long time = 100;
+            for (const QChar c : keys) {
+                time += c == QLatin1Char('|') ? 1500 : 200;
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                press.setTimestamp(time);
+                if (c != QLatin1Char('|')) {
+                    QApplication::sendEvent(QApplication::focusWidget(), &press);
+                }
+            }
+        }
+        EXPECT_EQ(changes.count(), row.changes);
+        const int value = control.Value();
+        EXPECT_EQ(value < 0 ? QString() : control.Option(value)->text(),
+                  QString::fromUtf8(row.chosen));
+        if (value >= 0) {
+            EXPECT_TRUE(control.Option(value)->hasFocus());
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+        EXPECT_EQ(control.Value(), value);  // a key with Alt is no search
+    }
 }
 
 // A host's Change handler may rebuild the group from inside the click or the write that raised
