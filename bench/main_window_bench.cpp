@@ -16,6 +16,8 @@
 
 namespace {
 
+using tavimor::NumInputBoxR;
+
 void BM_WindowShown(benchmark::State &bench)
 {
     for (auto _ : bench) {

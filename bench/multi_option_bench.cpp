@@ -9,6 +9,8 @@
 
 namespace {
 
+using tavimor::MultiOption;
+
 void BM_OptionCaptions22(benchmark::State &bench)
 {
     MultiOption answers;

@@ -8,14 +8,14 @@
 #include <QString>
 #include <array>
 
-class BooleanBox;
-class MultiOption;
-class NumInputBoxR;
 class QPushButton;
 class QWidget;
 
 namespace tavimor {
 
+class BooleanBox;
+class MultiOption;
+class NumInputBoxR;
 class CaptionFrame;
 class CaptionLabel;
 class ControlHost;

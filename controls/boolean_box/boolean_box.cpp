@@ -15,7 +15,7 @@
 #include "own_font.h"
 #include "property_bag.h"
 
-using namespace tavimor;
+namespace tavimor {
 
 namespace {
 
@@ -179,7 +179,7 @@ void BooleanBox::SetCheckState(short state)
 
 void BooleanBox::setCaption(const QString &caption)
 {
-    m_caption = caption;
+    m_Caption = caption;
     ShowCaption();
     Notify("Caption");
 }
@@ -193,9 +193,9 @@ void BooleanBox::ShowCaption()
     const int indicator =
         style->pixelMetric(QStyle::PM_IndicatorWidth, &option, chkBooleanBox) +
         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, chkBooleanBox);
-    chkBooleanBox->setText(WrapCaption(m_caption, chkBooleanBox->fontMetrics(),
+    chkBooleanBox->setText(WrapCaption(m_Caption, chkBooleanBox->fontMetrics(),
                                        chkBooleanBox->width() - indicator - 2));
-    chkBooleanBox->setAccessibleName(m_caption);
+    chkBooleanBox->setAccessibleName(m_Caption);
 }
 
 void BooleanBox::setDefaultValue(bool value)
@@ -208,7 +208,7 @@ void BooleanBox::setDefaultValue(bool value)
     Notify("DefaultValue");
 }
 
-void BooleanBox::setFont(const QFont &font)
+void BooleanBox::FontWritten(const QFont &font)
 {
     SetOwnFont(chkBooleanBox, font);
     ShowCaption();
@@ -239,34 +239,39 @@ void BooleanBox::setAlwaysFalseWhenNotEnabled(bool value)
 
 std::span<const StoredProperty> BooleanBox::StoredProperties() const
 {
-    // Loaded in two stages: the check box's own settings, then the font and the fields.
     using Row = StoredRows<BooleanBox>;
     using C = BooleanBox;
     static const StoredProperty rows[] = {
-        Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 1,
+        Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor,
                                    [](C &c, quint32 v) { SetBackColor(c.chkBooleanBox, v); }),
-        Row::Field<&C::m_caption>("Caption", kDefaultCaption, 1),
-        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 1,
-                                 [](C &c, bool v) { c.chkBooleanBox->setEnabled(v); }),
-        Row::Getter<&C::Font>("Font", AmbientFont{}, 2,
-                              [](C &c, const QFont &v) {
-                                  SetOwnFont(c.chkBooleanBox, v);
-                                  c.ShowCaption();
-                              }),
-        Row::Getter<&C::ForeColor>("ForeColor", Defaults::ForeColor, 1,
+        Row::Field<&C::m_Caption>("Caption", kDefaultCaption),
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled,
+                                 [](C &c, bool v) { c.setEnabled(v); }),
+        Row::Getter<&C::Font>("Font", AmbientFont{}, [](C &c, const QFont &v) { c.setFont(v); }),
+        Row::Getter<&C::ForeColor>("ForeColor", Defaults::ForeColor,
                                    [](C &c, quint32 v) { SetForeColor(c.chkBooleanBox, v); }),
         Row::Field<&C::m_AlwaysFalseWhenNotEnabled>("AlwaysFalseWhenNotEnabled",
-                                                    Defaults::AlwaysFalseWhenNotEnabled, 2),
-        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue, 2),
-        Row::Field<&C::m_KeyName>("KeyName", QString(), 2),
-        Row::Field<&C::m_SectionName>("SectionName", QString(), 2),
+                                                    Defaults::AlwaysFalseWhenNotEnabled),
+        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue),
+        Row::Field<&C::m_KeyName>("KeyName", QString()),
+        Row::Field<&C::m_SectionName>("SectionName", QString()),
     };
     return rows;
 }
 
+std::span<const ControlBase::ReadPart> BooleanBox::ReadOrder() const
+{
+    // The check box's own settings, then the font and the fields.
+    static constexpr const char *keys[] = {"BackColor",    "Caption", "Enabled",
+                                           "ForeColor",    "Font",    "AlwaysFalseWhenNotEnabled",
+                                           "DefaultValue", "KeyName", "SectionName"};
+    static constexpr ReadPart parts[] = {keys};
+    return parts;
+}
+
 void BooleanBox::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(bag, 1, 2);
+    LoadStored(bag, 0);
     m_savedState = short{0};
     setValue(m_DefaultValue);
 }
@@ -322,3 +327,5 @@ bool BooleanBox::eventFilter(QObject *watched, QEvent *event)
             return false;
     }
 }
+
+}  // namespace tavimor

@@ -19,8 +19,11 @@ class ControlHost;
 class PropertyBag;
 }  // namespace tavimor
 
+namespace tavimor {
+
 class BooleanBox : public tavimor::ControlBase {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Tavimor.BooleanBox")
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool DefaultValue READ DefaultValue WRITE setDefaultValue)
     Q_PROPERTY(QFont Font READ Font WRITE setFont)
@@ -55,12 +58,11 @@ public:
     void RestoreDefault();
     void Store();
 
-    QString Caption() const { return m_caption; }
+    QString Caption() const { return m_Caption; }
     void setCaption(const QString &caption);
     bool DefaultValue() const { return m_DefaultValue; }
     void setDefaultValue(bool value);
     QFont Font() const { return FaceFont(); }
-    void setFont(const QFont &font);
     quint32 ForeColor() const { return FaceForeColor(); }
     void setForeColor(quint32 colour) { SetFaceForeColor(colour, "ForeColor"); }
     bool Value() const;
@@ -89,11 +91,15 @@ protected:
 
 private:
     std::span<const tavimor::StoredProperty> StoredProperties() const override;
+    std::span<const ReadPart> ReadOrder() const override;
+    void FontWritten(const QFont &font) override;
     void ShowCaption();
 
     QCheckBox *chkBooleanBox;
-    QString m_caption;
+    QString m_Caption;
     bool m_AlwaysFalseWhenNotEnabled = Defaults::AlwaysFalseWhenNotEnabled;
     bool m_DefaultValue = Defaults::DefaultValue;
     std::variant<std::monostate, short, QString> m_savedState;
 };
+
+}  // namespace tavimor

@@ -25,7 +25,7 @@
 #include "own_font.h"
 #include "property_bag.h"
 
-using namespace tavimor;
+namespace tavimor {
 
 namespace {
 
@@ -179,8 +179,8 @@ void MultiOption::setBorderStyle(qint32 style)
     if (style < -32768 || style > 32767) {
         throw NumberedError(NumberedError::kOverflow);
     }
-    m_borderStyle = static_cast<qint16>(style);
-    frameContainer->setFlat(m_borderStyle == 0);
+    m_BorderStyle = static_cast<qint16>(style);
+    frameContainer->setFlat(m_BorderStyle == 0);
     Notify("BorderStyle");
     Refresh();
 }
@@ -215,13 +215,6 @@ void MultiOption::setDefaultValue(qint16 value)
     }
     Notify("DefaultValue");
     setValue(m_DefaultValue);
-}
-
-void MultiOption::EnabledChanged(bool enabled)
-{
-    for (QRadioButton *button : optChildOption) {
-        button->setEnabled(enabled);
-    }
 }
 
 void MultiOption::setHoriSpace(qint32 space)
@@ -398,7 +391,6 @@ void MultiOption::RebuildOptions()
         button->hide();
         CopyColours(first, button);
         SetOwnFont(button, first->font());
-        button->setEnabled(first->isEnabledTo(frameContainer));
         m_optionGeometry.back() = m_optionGeometry[0];
         PlaceOption(i);
     }
@@ -433,69 +425,79 @@ void MultiOption::RebuildOptions()
 
 std::span<const StoredProperty> MultiOption::StoredProperties() const
 {
-    // Written in the table's order; read one key a stage, in the order of the stage numbers:
-    // 1 the control's own background style; 2 to 7 the frame; 8 to 11 button 0, the only button
-    // then, whose look the rebuilt buttons copy; 12 to 22 the fields and button 0's Top, taken as
-    // they are stored.
+    // Written in the table's order; read in the order of ReadOrder.
     using Row = StoredRows<MultiOption>;
     using C = MultiOption;
     static const StoredProperty rows[] = {
         Row::Custom(
-            "BackStyle", Defaults::BackStyle, 1,
+            "BackStyle", Defaults::BackStyle,
             [](C &c, const QVariant &v) {
                 c.m_BackStyle = v.value<qint16>();
                 c.setAutoFillBackground(c.m_BackStyle != 0);
             },
             [](const C &c) { return c.m_BackStyle; }),
-        Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor, 2,
+        Row::Getter<&C::BackColor>("BackColor", Defaults::BackColor,
                                    [](C &c, quint32 v) { SetBackColor(c.frameContainer, v); }),
-        Row::Getter<&C::Caption>("Caption", QString(), 4,
+        Row::Getter<&C::Caption>("Caption", QString(),
                                  [](C &c, const QString &v) { c.frameContainer->setTitle(v); }),
-        Row::Getter<&C::CaptionColor>("CaptionColor", Defaults::ForeColor, 6,
+        Row::Getter<&C::CaptionColor>("CaptionColor", Defaults::ForeColor,
                                       [](C &c, quint32 v) { SetForeColor(c.frameContainer, v); }),
-        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 5,
-                                 [](C &c, bool v) { c.frameContainer->setEnabled(v); }),
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled,
+                                 [](C &c, bool v) { c.setEnabled(v); }),
         Row::Getter<&C::OptionForeColor>(
-            "OptionForeColor", Defaults::ForeColor, 9,
+            "OptionForeColor", Defaults::ForeColor,
             [](C &c, quint32 v) { SetForeColor(c.optChildOption[0], v); }),
         Row::Getter<&C::OptionBackColor>(
-            "OptionBackColor", Defaults::BackColor, 8,
+            "OptionBackColor", Defaults::BackColor,
             [](C &c, quint32 v) { SetBackColor(c.optChildOption[0], v); }),
         Row::Getter<&C::OptionFont>(
-            "OptionFont", AmbientFont{}, 11,
+            "OptionFont", AmbientFont{},
             [](C &c, const QFont &v) { SetOwnFont(c.optChildOption[0], v); }),
         Row::Getter<&C::OptionLeft>(
-            "OptionLeft", Defaults::OptionLeft, 10,
+            "OptionLeft", Defaults::OptionLeft,
             [](C &c, qint32 v) { c.m_optionGeometry[0].Left = static_cast<float>(v); }),
-        Row::Getter<&C::BorderStyle>("BorderStyle", Defaults::BorderStyle, 3,
+        Row::Getter<&C::BorderStyle>("BorderStyle", Defaults::BorderStyle,
                                      [](C &c, qint32 v) {
-                                         c.m_borderStyle = v;
+                                         c.m_BorderStyle = v;
                                          c.frameContainer->setFlat(v == 0);
                                      }),
-        Row::Getter<&C::CaptionFont>("CaptionFont", AmbientFont{}, 7,
+        Row::Getter<&C::CaptionFont>("CaptionFont", AmbientFont{},
                                      [](C &c, const QFont &v) { SetOwnFont(c.frameContainer, v); }),
-        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue, 12),
-        Row::Field<&C::m_HoriSpace>("HoriSpace", Defaults::HoriSpace, 13),
-        Row::Field<&C::m_OptionCaptions>("OptionCaptions", QString(), 15),
-        Row::Field<&C::m_OptionHeight>("OptionHeight", Defaults::OptionHeight, 16),
-        Row::Field<&C::m_OptionNum>("OptionNum", Defaults::OptionNum, 17),
-        Row::Field<&C::m_OptionNumPerLine>("OptionNumPerLine", Defaults::OptionNumPerLine, 18),
+        Row::Field<&C::m_DefaultValue>("DefaultValue", Defaults::DefaultValue),
+        Row::Field<&C::m_HoriSpace>("HoriSpace", Defaults::HoriSpace),
+        Row::Field<&C::m_OptionCaptions>("OptionCaptions", QString()),
+        Row::Field<&C::m_OptionHeight>("OptionHeight", Defaults::OptionHeight),
+        Row::Field<&C::m_OptionNum>("OptionNum", Defaults::OptionNum),
+        Row::Field<&C::m_OptionNumPerLine>("OptionNumPerLine", Defaults::OptionNumPerLine),
         Row::Getter<&C::OptionTop>(
-            "OptionTop", Defaults::OptionTop, 19,
+            "OptionTop", Defaults::OptionTop,
             [](C &c, qint32 v) { c.m_optionGeometry[0].Top = static_cast<float>(v); }),
-        Row::Field<&C::m_OptionWidth>("OptionWidth", Defaults::OptionWidth, 20),
-        Row::Field<&C::m_KeyName>("KeyName", QString(), 14),
-        Row::Field<&C::m_SectionName>("SectionName", QString(), 21),
-        Row::Field<&C::m_VartSpace>("VartSpace", Defaults::VartSpace, 22),
+        Row::Field<&C::m_OptionWidth>("OptionWidth", Defaults::OptionWidth),
+        Row::Field<&C::m_KeyName>("KeyName", QString()),
+        Row::Field<&C::m_SectionName>("SectionName", QString()),
+        Row::Field<&C::m_VartSpace>("VartSpace", Defaults::VartSpace),
     };
     return rows;
 }
 
+std::span<const ControlBase::ReadPart> MultiOption::ReadOrder() const
+{
+    // The control's own background style; the frame; button 0, the only button then, whose look
+    // the rebuilt buttons copy; the fields and button 0's Top, taken as they are stored.
+    static constexpr const char *keys[] = {
+        "BackStyle",    "BackColor",    "BorderStyle",      "Caption",         "Enabled",
+        "CaptionColor", "CaptionFont",  "OptionBackColor",  "OptionForeColor", "OptionLeft",
+        "OptionFont",   "DefaultValue", "HoriSpace",        "KeyName",         "OptionCaptions",
+        "OptionHeight", "OptionNum",    "OptionNumPerLine", "OptionTop",       "OptionWidth",
+        "SectionName",  "VartSpace"};
+    static constexpr ReadPart parts[] = {keys};
+    return parts;
+}
+
 void MultiOption::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(bag, 1, 22);
+    LoadStored(bag, 0);
     RebuildOptions();
-    EnabledChanged(Enabled());
     setValue(m_DefaultValue);
 }
 
@@ -603,3 +605,5 @@ void MultiOption::mouseReleaseEvent(QMouseEvent *event)
     RaiseMouseEvent(this, event, &MultiOption::MouseDown, &MultiOption::MouseMove,
                     &MultiOption::MouseUp);
 }
+
+}  // namespace tavimor

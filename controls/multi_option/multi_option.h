@@ -31,8 +31,11 @@ class OptionButton;
 class PropertyBag;
 }  // namespace tavimor
 
+namespace tavimor {
+
 class MultiOption : public tavimor::ControlBase {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Tavimor.MultiOption")
     Q_PROPERTY(qint32 BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(quint32 CaptionColor READ CaptionColor WRITE setCaptionColor)
@@ -88,7 +91,7 @@ public:
     void Restore();
     void RestoreDefault();
 
-    qint32 BorderStyle() const { return m_borderStyle; }
+    qint32 BorderStyle() const { return m_BorderStyle; }
     void setBorderStyle(qint32 style);
     QString Caption() const;
     void setCaption(const QString &caption);
@@ -141,8 +144,6 @@ signals:
     void MouseUp(short Button, short Shift, float X, float Y);
 
 protected:
-    // Every button takes the frame's enabled state.
-    void EnabledChanged(bool enabled) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -152,6 +153,7 @@ protected:
 
 private:
     std::span<const tavimor::StoredProperty> StoredProperties() const override;
+    std::span<const ReadPart> ReadOrder() const override;
 
     void RebuildOptions();
     void SplitOptionCaptions();
@@ -175,7 +177,7 @@ private:
     // commit, which has no time stamp of its own.
     unsigned long m_typeAheadStamp = 0;
     QElapsedTimer m_typeAheadTime;
-    qint32 m_borderStyle = Defaults::BorderStyle;
+    qint32 m_BorderStyle = Defaults::BorderStyle;
     qint16 m_BackStyle = Defaults::BackStyle;
 
     std::optional<qint16> m_StoredValue;
@@ -189,3 +191,5 @@ private:
     qint32 m_OptionWidth = Defaults::OptionWidth;
     qint32 m_VartSpace = Defaults::VartSpace;
 };
+
+}  // namespace tavimor

@@ -19,7 +19,7 @@
 #include "typed_text_box.h"
 #include "value_conversion.h"
 
-using namespace tavimor;
+namespace tavimor {
 
 namespace {
 
@@ -71,7 +71,7 @@ void NumInputBoxR::ApplyIMEMode()
     // An input method would put text into the box past the keystroke rules, so only the free
     // text mode lets one work, and only when the input-method mode does not turn it off.
     txtInput->setAttribute(Qt::WA_InputMethodEnabled,
-                           m_Mode == kModeFreeText && m_imeMode != 3 && m_imeMode != 2);
+                           m_Mode == kModeFreeText && m_IMEMode != 3 && m_IMEMode != 2);
 }
 
 // ---- methods ----
@@ -216,7 +216,7 @@ void NumInputBoxR::setIMEMode(qint32 mode)
     if (mode < -32768 || mode > 32767) {
         throw NumberedError(NumberedError::kOverflow);
     }
-    m_imeMode = static_cast<qint16>(mode);
+    m_IMEMode = static_cast<qint16>(mode);
     ApplyIMEMode();
     Notify("IMEMode");
 }
@@ -397,45 +397,60 @@ void NumInputBoxR::setValue(const QString &value)
 
 std::span<const StoredProperty> NumInputBoxR::StoredProperties() const
 {
-    // Loaded in stages: 1 the text box's colours, enabled state and input-method mode, 2 the
-    // font, 3 the maximum length, 4 the fields, taken as they are stored; after the text is set
-    // from DefaultValue, 9 the error base.
     using Row = StoredRows<NumInputBoxR>;
     using C = NumInputBoxR;
     static const StoredProperty rows[] = {
         Row::Getter<&C::BackColor>(
-            "BackColor", Defaults::BackColor, 1,
+            "BackColor", Defaults::BackColor,
             [](C &c, quint32 v) { SetBackColor(c.txtInput, v, QPalette::Base); }),
-        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled, 1,
-                                 [](C &c, bool v) { c.txtInput->setEnabled(v); }),
-        Row::Getter<&C::Font>("Font", AmbientFont{}, 2, [](C &c, const QFont &v) { c.setFont(v); }),
+        Row::Getter<&C::Enabled>("Enabled", Defaults::Enabled,
+                                 [](C &c, bool v) { c.setEnabled(v); }),
+        Row::Getter<&C::Font>("Font", AmbientFont{}, [](C &c, const QFont &v) { c.setFont(v); }),
         Row::Getter<&C::ForeColor>(
-            "ForeColor", Defaults::ForeColor, 1,
+            "ForeColor", Defaults::ForeColor,
             [](C &c, quint32 v) { SetForeColor(c.txtInput, v, QPalette::Text); }),
-        Row::Field<&C::m_imeMode>("IMEMode", Defaults::IMEMode, 1),
+        Row::Field<&C::m_IMEMode>("IMEMode", Defaults::IMEMode),
         Row::Custom(
-            "MaxLength", Defaults::MaxLength, 3,
+            "MaxLength", Defaults::MaxLength,
             [](C &c, const QVariant &v) { c.txtInput->setUserMaxLength(v.toInt()); },
             [](const C &c) { return c.txtInput->UserMaxLength(); }),
-        Row::Field<&C::m_DefaultValue>("DefaultValue", QString(), 4),
-        Row::Field<&C::m_KeyName>("KeyName", QString(), 4),
-        Row::Field<&C::m_LimitCheck>("LimitCheck", Defaults::LimitCheck, 4),
-        Row::Field<&C::m_LowerLimit>("LowerLimit", Defaults::LowerLimit, 4),
-        Row::Field<&C::m_Mode>("Mode", Defaults::Mode, 4),
-        Row::Field<&C::m_MustEnter>("MustEnter", Defaults::MustEnter, 4),
-        Row::Field<&C::m_MustEnterColor>("MustEnterColor", Defaults::MustEnterColor, 4),
-        Row::Field<&C::m_SectionName>("SectionName", QString(), 4),
-        Row::Field<&C::m_UpperLimit>("UpperLimit", Defaults::UpperLimit, 4),
-        Row::Field<&C::m_ValidateAtLostFocus>("ValidateAtLostFocus", Defaults::ValidateAtLostFocus,
-                                              4),
-        Row::Field<&C::m_ErrBase>("ErrBase", Defaults::ErrBase, 9),
+        Row::Field<&C::m_DefaultValue>("DefaultValue", QString()),
+        Row::Field<&C::m_KeyName>("KeyName", QString()),
+        Row::Field<&C::m_LimitCheck>("LimitCheck", Defaults::LimitCheck),
+        Row::Field<&C::m_LowerLimit>("LowerLimit", Defaults::LowerLimit),
+        Row::Field<&C::m_Mode>("Mode", Defaults::Mode),
+        Row::Field<&C::m_MustEnter>("MustEnter", Defaults::MustEnter),
+        Row::Field<&C::m_MustEnterColor>("MustEnterColor", Defaults::MustEnterColor),
+        Row::Field<&C::m_SectionName>("SectionName", QString()),
+        Row::Field<&C::m_UpperLimit>("UpperLimit", Defaults::UpperLimit),
+        Row::Field<&C::m_ValidateAtLostFocus>("ValidateAtLostFocus", Defaults::ValidateAtLostFocus),
+        Row::Field<&C::m_ErrBase>("ErrBase", Defaults::ErrBase),
     };
     return rows;
 }
 
+std::span<const ControlBase::ReadPart> NumInputBoxR::ReadOrder() const
+{
+    // The text box's colours, enabled state and input-method mode, its font and maximum length,
+    // the fields as they are stored; after the text is set from DefaultValue, the error base.
+    static constexpr const char *first[] = {
+        "BackColor",      "Enabled",     "ForeColor",    "IMEMode",
+        "Font",           "MaxLength",   "DefaultValue", "KeyName",
+        "LimitCheck",     "LowerLimit",  "Mode",         "MustEnter",
+        "MustEnterColor", "SectionName", "UpperLimit",   "ValidateAtLostFocus"};
+    static constexpr const char *last[] = {"ErrBase"};
+    static constexpr ReadPart parts[] = {first, last};
+    return parts;
+}
+
+void NumInputBoxR::FontWritten(const QFont &font)
+{
+    SetFaceFont(font, "Font");
+}
+
 void NumInputBoxR::ReadProperties(const PropertyBag &bag)
 {
-    LoadStored(bag, 1, 4);
+    LoadStored(bag, 0);
     ApplyIMEMode();
     m_NormalBackColor = BackColor();
     if (Host()->UserMode()) {
@@ -443,7 +458,7 @@ void NumInputBoxR::ReadProperties(const PropertyBag &bag)
     }
     txtInput->setText(m_DefaultValue);
     Refresh();
-    LoadStored(bag, 9, 9);
+    LoadStored(bag, 1);
 }
 
 // ---- events ----
@@ -571,3 +586,5 @@ bool NumInputBoxR::eventFilter(QObject *watched, QEvent *event)
             return false;
     }
 }
+
+}  // namespace tavimor

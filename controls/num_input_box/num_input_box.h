@@ -38,8 +38,11 @@ struct MessageRow;
 class PropertyBag;
 }  // namespace tavimor
 
+namespace tavimor {
+
 class NumInputBoxR : public tavimor::ControlBase {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Tavimor.NumInputBoxR")
     Q_PROPERTY(QString DefaultValue READ DefaultValue WRITE setDefaultValue)
     Q_PROPERTY(qint32 ErrBase READ ErrBase WRITE setErrBase)
     Q_PROPERTY(bool ErrFlag READ ErrFlag)
@@ -104,10 +107,9 @@ public:
     void setErrBase(qint32 base);
     bool ErrFlag() const { return m_ErrFlag; }
     QFont Font() const { return FaceFont(); }
-    void setFont(const QFont &font) { SetFaceFont(font, "Font"); }
     quint32 ForeColor() const { return FaceForeColor(); }
     void setForeColor(quint32 colour) { SetFaceForeColor(colour, "ForeColor"); }
-    qint32 IMEMode() const { return m_imeMode; }
+    qint32 IMEMode() const { return m_IMEMode; }
     void setIMEMode(qint32 mode);
     bool LimitCheck() const { return m_LimitCheck; }
     void setLimitCheck(bool check);
@@ -161,6 +163,8 @@ protected:
 
 private:
     std::span<const tavimor::StoredProperty> StoredProperties() const override;
+    std::span<const ReadPart> ReadOrder() const override;
+    void FontWritten(const QFont &font) override;
 
     // The reads behind the properties, for QObject::property, through which no error may pass: a
     // text that does not convert reads as 0 (and sets ErrFlag), a MaxLength beyond 16 bits as the
@@ -187,7 +191,7 @@ private:
                                            short overflowMessage);
 
     tavimor::TypedTextBox *txtInput;
-    qint16 m_imeMode = Defaults::IMEMode;
+    qint16 m_IMEMode = Defaults::IMEMode;
     bool m_validating = false;
 
     quint32 m_NormalBackColor = 0;
@@ -203,3 +207,5 @@ private:
     double m_UpperLimit = Defaults::UpperLimit;
     bool m_ValidateAtLostFocus = Defaults::ValidateAtLostFocus;
 };
+
+}  // namespace tavimor

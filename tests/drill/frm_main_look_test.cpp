@@ -42,6 +42,9 @@
 
 namespace {
 
+using tavimor::MultiOption;
+using tavimor::NumInputBoxR;
+
 using tavimor::testing::MainWindowTest;
 using tavimor::testing::MessageRecorder;
 

@@ -47,6 +47,9 @@ using tavimor::testing::MessageRecorder;
 TEST_F(MainWindowTest, OpensInItsDesignState)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tavimor ver.1.00"));
+    EXPECT_EQ((QStringList{ui.mopAnswer->TypeName(), ui.txtTimeLimit->TypeName(),
+                           ui.chkUseTimer->TypeName()}),
+              (QStringList{"Tavimor.MultiOption", "Tavimor.NumInputBoxR", "Tavimor.BooleanBox"}));
     EXPECT_EQ(window.windowIcon().availableSizes().size(), 6);
     EXPECT_EQ(window.size(), QSize(593, 481));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);

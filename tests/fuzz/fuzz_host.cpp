@@ -33,6 +33,10 @@
 
 namespace {
 
+using tavimor::BooleanBox;
+using tavimor::MultiOption;
+using tavimor::NumInputBoxR;
+
 using tavimor::ControlBase;
 using tavimor::ControlHost;
 using tavimor::NumberedError;

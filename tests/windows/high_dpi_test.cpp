@@ -22,6 +22,8 @@
 
 namespace {
 
+using tavimor::MultiOption;
+
 class FirstRow final : public tavimor::RandomSource {
 public:
     float NextSingle() override { return 0.0f; }

@@ -2,6 +2,12 @@
 // Platform layer (windows/platform/): see control_base.h.
 #include "control_base.h"
 
+#include <QMetaClassInfo>
+#include <QStringList>
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 #include "colours.h"
 #include "control_host.h"
 #include "message_box.h"
@@ -17,7 +23,17 @@ ControlBase::ControlBase(ControlHost *host, std::span<const MessageRow> messages
 void ControlBase::SetFace(const Face &face)
 {
     m_face = face;
+    // The control's own font is the face's, whole, so no window's font reaches either.
+    m_quiet = true;
+    SetOwnFont(this, m_host->AmbientFont());
     SetOwnFont(m_face.widget, m_host->AmbientFont());
+    m_quiet = false;
+}
+
+QString ControlBase::TypeName() const
+{
+    const int index = metaObject()->indexOfClassInfo("TypeName");
+    return index < 0 ? QString() : QString::fromLatin1(metaObject()->classInfo(index).value());
 }
 
 void ControlBase::Refresh()
@@ -37,19 +53,29 @@ void ControlBase::setBackColor(quint32 colour)
     Refresh();
 }
 
-bool ControlBase::Enabled() const
-{
-    return m_face.widget->isEnabledTo(this);
-}
+void ControlBase::FontWritten(const QFont & /*font*/) {}
 
-void ControlBase::setEnabled(bool enabled)
+void ControlBase::changeEvent(QEvent *event)
 {
-    m_face.widget->setEnabled(enabled);
-    Notify("Enabled");
-    EnabledChanged(enabled);
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // Also sent when an ancestor is enabled or disabled, which leaves the control's own
+        // state as it was.
+        if (Enabled() != m_notifiedEnabled) {
+            m_notifiedEnabled = Enabled();
+            Notify("Enabled");
+        }
+    } else if (event->type() == QEvent::FontChange && testAttribute(Qt::WA_SetFont)) {
+        // A font written with attributes unset has them from the ancestors now; made whole, it
+        // takes nothing from them later (the second change applies it).
+        if (font().resolveMask() != QFont::AllPropertiesResolved) {
+            SetOwnFont(this, font());
+        } else if (font() != m_face.widget->font() ||
+                   m_face.widget->font().resolveMask() != QFont::AllPropertiesResolved) {
+            FontWritten(font());
+        }
+    }
 }
-
-void ControlBase::EnabledChanged(bool /*enabled*/) {}
 
 quint32 ControlBase::FaceForeColor() const
 {
@@ -91,21 +117,50 @@ void ControlBase::WriteProperties(PropertyBag &bag) const
     }
 }
 
-void ControlBase::LoadStored(const PropertyBag &bag, int first, int last)
+bool ControlBase::ReadsEveryStoredKeyOnce() const
 {
-    const QFont ambient = m_host->AmbientFont();
-    for (int stage = first; stage <= last; ++stage) {
-        for (const StoredProperty &row : StoredProperties()) {
-            if (row.stage == stage) {
-                row.load(*this, ReadStoredValue(bag, QString::fromLatin1(row.key), row.defaultValue,
-                                                ambient));
-            }
+    QStringList read;
+    for (const ReadPart &part : ReadOrder()) {
+        for (const char *key : part) {
+            read << QString::fromLatin1(key);
         }
     }
+    QStringList stored;
+    for (const StoredProperty &row : StoredProperties()) {
+        stored << QString::fromLatin1(row.key);
+    }
+    read.sort();
+    stored.sort();
+    return read == stored;
+}
+
+void ControlBase::LoadStored(const PropertyBag &bag, int part)
+{
+    const QFont ambient = m_host->AmbientFont();
+    const std::span<const StoredProperty> rows = StoredProperties();
+    const bool wasQuiet = std::exchange(m_quiet, true);
+    try {
+        for (const char *key : ReadOrder()[static_cast<std::size_t>(part)]) {
+            const auto row = std::find_if(rows.begin(), rows.end(), [key](const StoredProperty &r) {
+                return std::string_view(r.key) == key;
+            });
+            if (row != rows.end()) {
+                row->load(*this, ReadStoredValue(bag, QString::fromLatin1(row->key),
+                                                 row->defaultValue, ambient));
+            }
+        }
+    } catch (...) {
+        m_quiet = wasQuiet;
+        throw;
+    }
+    m_quiet = wasQuiet;
 }
 
 void ControlBase::Notify(const char *property)
 {
+    if (m_quiet) {
+        return;
+    }
     m_host->NotifyPropertyChanged(this, QString::fromLatin1(property));
 }
 

@@ -3,8 +3,8 @@
 // given none), the notice to the host that a property changed, its bilingual message table and
 // the message box of its refusals, Refresh as an immediate repaint, the free-text KeyName and
 // SectionName, kept with the control's settings and otherwise not interpreted, its face (the
-// inner widget that carries its colours, font and enabled state), and the loading and saving of
-// its table of persisted settings.
+// inner widget that carries its colours and font), its enabled state and font, whichever road
+// writes them, and the loading and saving of its table of persisted settings.
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
@@ -31,13 +31,17 @@ class ControlBase : public QWidget {
     Q_PROPERTY(QString SectionName READ SectionName WRITE setSectionName)
 
 public:
+    // The name hosts create the control under ("Tavimor.MultiOption" ...), its class's TypeName.
+    QString TypeName() const;
+
     void Refresh();
 
-    // The face's background colour and enabled state.
+    // The face's background colour.
     quint32 BackColor() const;
     void setBackColor(quint32 colour);
-    bool Enabled() const;
-    void setEnabled(bool enabled);
+    // The control's own enabled state, as QWidget::setEnabled (the property's setter too) sets
+    // it: also while a disabled ancestor disables the control, it reads as set.
+    bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
 
     QString KeyName() const { return m_KeyName; }
     void setKeyName(const QString &name);
@@ -47,6 +51,8 @@ public:
     // Writes every persisted setting into the set, in the table's order, leaving out values
     // equal to their defaults.
     void WriteProperties(PropertyBag &bag) const;
+    // Whether the read order names every key of the table once, and nothing else.
+    bool ReadsEveryStoredKeyOnce() const;
 
 protected:
     // `messages` are the control's own rows of its message table, beside the common ones.
@@ -69,8 +75,13 @@ protected:
     // repaints.
     void SetFaceForeColor(quint32 colour, const char *property);
     void SetFaceFont(const QFont &font, const char *property);
-    // Runs after the face was enabled or disabled, for the control's other inner widgets.
-    virtual void EnabledChanged(bool enabled);
+    // Runs when a font is written to the control itself (QWidget::setFont, the setter of a
+    // control's Font property), whole by then: the control gives it to its face.
+    virtual void FontWritten(const QFont &font);
+
+    // The enabled state and the font take the same road whoever writes them: QWidget's own
+    // setters, through a QWidget pointer, Qt's properties or the control's.
+    void changeEvent(QEvent *event) override;
 
     ControlHost *Host() const { return m_host; }
     // Tells the host that the named property changed.
@@ -100,9 +111,13 @@ protected:
 
     // The control's persisted settings, in the order they are stored.
     virtual std::span<const StoredProperty> StoredProperties() const = 0;
-    // Loads the settings whose stage is `first` to `last` from `bag`, stage by stage and in the
-    // table's order within a stage.
-    void LoadStored(const PropertyBag &bag, int first, int last);
+    // The order in which they are read: the keys in parts, which ReadProperties loads one after
+    // the other with steps of its own between them.
+    using ReadPart = std::span<const char *const>;
+    virtual std::span<const ReadPart> ReadOrder() const = 0;
+    // Loads part `part` of the read order from `bag`, key by key. A value the control refuses
+    // stops the reading at its key, with the keys before it in.
+    void LoadStored(const PropertyBag &bag, int part);
 
     QString m_KeyName;
     QString m_SectionName;
@@ -110,6 +125,10 @@ protected:
 private:
     ControlHost *m_host;
     Face m_face;
+    // The enabled state last notified.
+    bool m_notifiedEnabled = true;
+    // While settings load, or the control is set up, no property notice goes to the host.
+    bool m_quiet = false;
     std::span<const MessageRow> m_messages;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A control's persisted settings as one table. A row holds a setting's key in the stored set, its
-// default, whose type is the type stored, the stage of loading in which it is read, and how the
-// control takes a stored value in and gives its own out. A control lists its rows in the order
-// they are written; loading reads them stage by stage, in that order within a stage.
+// default, whose type is the type stored, and how the control takes a stored value in and gives
+// its own out. A control lists its rows in the order they are written; the order in which they
+// are read is a list of the control's own (ControlBase::ReadOrder).
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
@@ -37,7 +37,6 @@ void WriteStoredValue(PropertyBag &bag, const QString &key, const QVariant &valu
 struct StoredProperty {
     const char *key;
     StoredDefault defaultValue;
-    int stage;
     void (*load)(ControlBase &control, const QVariant &value);
     QVariant (*save)(const ControlBase &control);
 };
@@ -47,9 +46,9 @@ template <typename Control>
 struct StoredRows {
     // A setting kept in a field of the control, taken in as it is stored.
     template <auto Member>
-    static StoredProperty Field(const char *key, StoredDefault defaultValue, int stage)
+    static StoredProperty Field(const char *key, StoredDefault defaultValue)
     {
-        return {key, std::move(defaultValue), stage,
+        return {key, std::move(defaultValue),
                 [](ControlBase &base, const QVariant &value) {
                     auto &control = static_cast<Control &>(base);
                     control.*Member = value.value<std::remove_cvref_t<decltype(control.*Member)>>();
@@ -62,10 +61,9 @@ struct StoredRows {
     // A setting given out by the getter `Get` and taken in by `Load`, a lambda without captures
     // that receives the control and the stored value as the getter's type.
     template <auto Get, typename Load>
-    static StoredProperty Getter(const char *key, StoredDefault defaultValue, int stage,
-                                 Load /*load*/)
+    static StoredProperty Getter(const char *key, StoredDefault defaultValue, Load /*load*/)
     {
-        return {key, std::move(defaultValue), stage,
+        return {key, std::move(defaultValue),
                 [](ControlBase &base, const QVariant &value) {
                     auto &control = static_cast<Control &>(base);
                     Load{}(control, value.value<std::remove_cvref_t<decltype((control.*Get)())>>());
@@ -78,10 +76,10 @@ struct StoredRows {
     // A setting taken in by `Load` from the stored value and given out by `Save`, lambdas
     // without captures on the control.
     template <typename Load, typename Save>
-    static StoredProperty Custom(const char *key, StoredDefault defaultValue, int stage,
-                                 Load /*load*/, Save /*save*/)
+    static StoredProperty Custom(const char *key, StoredDefault defaultValue, Load /*load*/,
+                                 Save /*save*/)
     {
-        return {key, std::move(defaultValue), stage,
+        return {key, std::move(defaultValue),
                 [](ControlBase &base, const QVariant &value) {
                     Load{}(static_cast<Control &>(base), value);
                 },

@@ -16,6 +16,8 @@
 
 namespace {
 
+using tavimor::BooleanBox;
+
 using tavimor::ControlHost;
 using tavimor::NumberedError;
 using tavimor::PropertyBag;
@@ -39,6 +41,21 @@ TEST_F(BooleanBoxTest, DisabledBoxReadsFalseOnlyWhenAskedTo)
     box.setEnabled(true);
     EXPECT_TRUE(box.Value());
     EXPECT_EQ(box.CheckState(), BooleanBox::kChecked);
+
+    // Qt's own roads, a QWidget pointer and Qt's properties, come to the same: state, inner
+    // widget and notice.
+    QSignalSpy notices(&running, &ControlHost::PropertyChanged);
+    QWidget &widget = box;
+    widget.setEnabled(false);
+    EXPECT_FALSE(box.Value());
+    EXPECT_FALSE(box.CheckBox()->isEnabled());
+    ASSERT_TRUE(box.setProperty("enabled", true));
+    EXPECT_TRUE(box.Enabled());
+    const QFont serif(QStringLiteral("Serif"), 15);
+    widget.setFont(serif);
+    EXPECT_EQ(box.Font(), serif);
+    EXPECT_EQ(box.CheckBox()->font(), serif);
+    EXPECT_EQ(notices.count(), 3);
 }
 
 TEST_F(BooleanBoxTest, GrayedReadsFalseAndSurvivesStoreAndRestore)
@@ -172,6 +189,7 @@ TEST_F(BooleanBoxTest, AllDefaultSaveStoresOnlyTheFont)
 TEST_F(BooleanBoxTest, WritesEveryKeyInItsOrder)
 {
     BooleanBox box(&running);
+    EXPECT_TRUE(box.ReadsEveryStoredKeyOnce());
     box.ReadProperties(PropertyBag{{"SectionName", QStringLiteral("s")},
                                    {"KeyName", QStringLiteral("k")},
                                    {"DefaultValue", true},

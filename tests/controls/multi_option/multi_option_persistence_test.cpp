@@ -16,6 +16,8 @@
 
 namespace {
 
+using tavimor::MultiOption;
+
 using tavimor::ControlHost;
 using tavimor::PropertyBag;
 using tavimor::testing::Saved;
@@ -100,6 +102,7 @@ TEST_F(MultiOptionPersistenceTest, WritesEveryKeyInItsOrder)
 {
     const QFont font(QStringLiteral("Serif"), 15);
     MultiOption control(&host);
+    EXPECT_TRUE(control.ReadsEveryStoredKeyOnce());
     control.ReadProperties(PropertyBag{
         {"VartSpace", qint32{7}},
         {"SectionName", QStringLiteral("s")},

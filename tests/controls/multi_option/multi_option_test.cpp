@@ -21,6 +21,8 @@
 
 namespace {
 
+using tavimor::MultiOption;
+
 using tavimor::ControlHost;
 using tavimor::NumberedError;
 using tavimor::testing::ErrorNumber;

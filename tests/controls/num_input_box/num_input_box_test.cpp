@@ -27,6 +27,8 @@
 
 namespace {
 
+using tavimor::NumInputBoxR;
+
 using tavimor::ControlHost;
 using tavimor::NumberedError;
 using tavimor::PropertyBag;
@@ -430,6 +432,7 @@ TEST_F(NumInputBoxTest, TimeLimitSetReadsSavesAndReadsAgain)
 TEST_F(NumInputBoxTest, WritesEveryKeyInItsOrder)
 {
     NumInputBoxR loaded(&running);
+    EXPECT_TRUE(loaded.ReadsEveryStoredKeyOnce());
     loaded.ReadProperties(PropertyBag{{"ErrBase", qint32{1000}},
                                       {"ValidateAtLostFocus", false},
                                       {"UpperLimit", 9.0},
