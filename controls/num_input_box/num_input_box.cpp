@@ -11,6 +11,7 @@
 #include "colours.h"
 #include "control_host.h"
 #include "input_codes.h"
+#include "key_codes.h"
 #include "num_key_filter.h"
 #include "num_messages.h"
 #include "num_validation.h"
@@ -70,8 +71,9 @@ void NumInputBoxR::ApplyIMEMode()
 {
     // An input method would put text into the box past the keystroke rules, so only the free
     // text mode lets one work, and only when the input-method mode does not turn it off.
-    txtInput->setAttribute(Qt::WA_InputMethodEnabled,
-                           m_Mode == kModeFreeText && m_IMEMode != 3 && m_IMEMode != 2);
+    txtInput->setAttribute(Qt::WA_InputMethodEnabled, m_Mode == kModeFreeText &&
+                                                          m_IMEMode != kIMEDisable &&
+                                                          m_IMEMode != kIMEOff);
 }
 
 // ---- methods ----
@@ -175,22 +177,23 @@ T NumInputBoxR::Convert(Converted<T> (*convert)(std::string_view), std::int32_t 
 
 double NumInputBoxR::ValDbl()
 {
-    return Convert(ToDouble, NumberedError::kDoubleOverflowOffset, 2015);
+    return Convert(ToDouble, NumberedError::kDoubleOverflowOffset, num_message::kDoubleConversion);
 }
 
 float NumInputBoxR::ValSng()
 {
-    return Convert(ToSingle, NumberedError::kSingleOverflowOffset, 2014);
+    return Convert(ToSingle, NumberedError::kSingleOverflowOffset, num_message::kSingleConversion);
 }
 
 qint16 NumInputBoxR::ValInt()
 {
-    return Convert(ToInteger, NumberedError::kIntegerOverflowOffset, 2016);
+    return Convert(ToInteger, NumberedError::kIntegerOverflowOffset,
+                   num_message::kIntegerConversion);
 }
 
 qint32 NumInputBoxR::ValLng()
 {
-    return Convert(ToLong, NumberedError::kLongOverflowOffset, 2017);
+    return Convert(ToLong, NumberedError::kLongOverflowOffset, num_message::kLongConversion);
 }
 
 // ---- properties ----
@@ -231,9 +234,10 @@ void NumInputBoxR::setLowerLimit(double limit)
 {
     if (limit > m_UpperLimit) {
         if (Host()->UserMode()) {
-            throw NumberedError(NumberedError::kLimitsCross, {}, GetMessage(2012).toStdString());
+            throw NumberedError(NumberedError::kLimitsCross, {},
+                                GetMessage(num_message::kLowerAboveUpper).toStdString());
         }
-        ShowMessage(GetMessage(2012));
+        ShowMessage(GetMessage(num_message::kLowerAboveUpper));
         return;
     }
     m_LowerLimit = limit;
@@ -300,9 +304,10 @@ void NumInputBoxR::setMode(qint32 mode)
 {
     if (mode < 0 || mode > kModeFreeText) {
         if (Host()->UserMode()) {
-            throw NumberedError(NumberedError::kInvalidMode, {}, GetMessage(2011).toStdString());
+            throw NumberedError(NumberedError::kInvalidMode, {},
+                                GetMessage(num_message::kModeRange).toStdString());
         }
-        ShowMessage(GetMessage(2011));
+        ShowMessage(GetMessage(num_message::kModeRange));
         return;
     }
     m_Mode = mode;
@@ -372,9 +377,10 @@ void NumInputBoxR::setUpperLimit(double limit)
 {
     if (limit < m_LowerLimit) {
         if (Host()->UserMode()) {
-            throw NumberedError(NumberedError::kLimitsCross, {}, GetMessage(2013).toStdString());
+            throw NumberedError(NumberedError::kLimitsCross, {},
+                                GetMessage(num_message::kUpperBelowLower).toStdString());
         }
-        ShowMessage(GetMessage(2013));
+        ShowMessage(GetMessage(num_message::kUpperBelowLower));
         return;
     }
     m_UpperLimit = limit;
@@ -474,7 +480,7 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
     short keyCode = KeyCodeOf(event);
     short shift = ShiftCode(event->modifiers());
     // Ctrl with C, X or V, whatever the other modifiers.
-    const bool clipboardChord = (shift & 2) != 0 && txtInput->RunClipboardChord(keyCode);
+    const bool clipboardChord = (shift & kCtrlMask) != 0 && txtInput->RunClipboardChord(keyCode);
     const short pressed = keyCode;
     emit KeyDown(keyCode, shift);
     // A key code the host sets to 0 stops the box's own handling of the key (Delete, the arrows,
@@ -500,7 +506,7 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
             return true;
         }
         if (text.isEmpty() || !text.at(0).isPrint()) {
-            return keyStopped && keyAscii != 8;
+            return keyStopped && keyAscii != kAsciiBackspace;
         }
         txtInput->InsertTyped(text);
         return true;
@@ -517,7 +523,7 @@ bool NumInputBoxR::HandleKeyPress(QKeyEvent *event)
         return true;  // refused, or a chord whose work is done
     }
     const auto character = static_cast<char16_t>(keyAscii);
-    if (character == 8) {
+    if (character == kAsciiBackspace) {
         txtInput->backspace();
     } else if (character >= 0x20 && character != 0x7F && !QChar::isSurrogate(character)) {
         // The control inserts the character itself: the box would not for every modifier that

@@ -68,13 +68,20 @@ class NumInputBoxR : public tavimor::ControlBase {
     Q_PROPERTY(QString Value READ Value WRITE setValue)
 
 public:
+    // The input-method modes of IMEMode: the box's input method left as it is, turned on, turned
+    // off, or not to be used at all.
+    static constexpr qint16 kIMENoControl = 0;
+    static constexpr qint16 kIMEOn = 1;
+    static constexpr qint16 kIMEOff = 2;
+    static constexpr qint16 kIMEDisable = 3;
+
     // The defaults of the persisted settings, each stated here once: what a box placed new has,
     // what a stored set without the key reads, and what is not stored.
     struct Defaults {
         static constexpr quint32 BackColor = tavimor::kSysWindow;
         static constexpr quint32 ForeColor = tavimor::kSysWindowText;
         static constexpr bool Enabled = true;
-        static constexpr qint16 IMEMode = 3;
+        static constexpr qint16 IMEMode = kIMEDisable;
         static constexpr qint32 MaxLength = 0;
         static constexpr bool LimitCheck = false;
         static constexpr double LowerLimit = 0;

@@ -2,6 +2,8 @@
 // Number input control, its Qt-free rules (controls/num_input_box/): see num_key_filter.h.
 #include "num_key_filter.h"
 
+#include "key_codes.h"
+
 namespace tavimor {
 namespace {
 
@@ -35,10 +37,10 @@ short FilterNumberKey(short keyAscii, std::u16string_view text, int caret, int m
     if (!text.empty() && text.front() == u'-' && p == 0) {
         return 0;
     }
-    if (keyAscii == 8) {
+    if (keyAscii == kAsciiBackspace) {
         return keyAscii;
     }
-    if (keyAscii == 13) {
+    if (keyAscii == kAsciiReturn) {
         return 0;
     }
     if (keyAscii >= '0' && keyAscii <= '9') {

@@ -13,6 +13,27 @@
 
 namespace tavimor {
 
+// The numbers of the number box's own messages.
+namespace num_message {
+inline constexpr short kConversionError = 2001;
+inline constexpr short kCorrectInput = 2002;
+inline constexpr short kValidInput = 2003;
+inline constexpr short kNegativeValue = 2004;
+inline constexpr short kPositiveValue = 2005;
+inline constexpr short kLimitsIrregular = 2006;
+inline constexpr short kOutOfRange = 2007;
+inline constexpr short kTooLongStart = 2008;  // with the two lines after it
+inline constexpr short kTooLongMiddle = 2009;
+inline constexpr short kTooLongEnd = 2010;
+inline constexpr short kModeRange = 2011;
+inline constexpr short kLowerAboveUpper = 2012;
+inline constexpr short kUpperBelowLower = 2013;
+inline constexpr short kSingleConversion = 2014;
+inline constexpr short kDoubleConversion = 2015;
+inline constexpr short kIntegerConversion = 2016;
+inline constexpr short kLongConversion = 2017;
+}  // namespace num_message
+
 std::span<const MessageRow> NumInputMessages();
 
 // The text of the box that refuses a validated text for `problem`, with the limits where it

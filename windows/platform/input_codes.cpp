@@ -10,13 +10,13 @@ short MouseButtonCode(Qt::MouseButtons buttons)
 {
     short code = 0;
     if (buttons & Qt::LeftButton) {
-        code |= 1;
+        code |= kLeftButton;
     }
     if (buttons & Qt::RightButton) {
-        code |= 2;
+        code |= kRightButton;
     }
     if (buttons & Qt::MiddleButton) {
-        code |= 4;
+        code |= kMiddleButton;
     }
     return code;
 }
@@ -25,13 +25,13 @@ short ShiftCode(Qt::KeyboardModifiers modifiers)
 {
     short code = 0;
     if (modifiers & Qt::ShiftModifier) {
-        code |= 1;
+        code |= kShiftMask;
     }
     if (modifiers & Qt::ControlModifier) {
-        code |= 2;
+        code |= kCtrlMask;
     }
     if (modifiers & Qt::AltModifier) {
-        code |= 4;
+        code |= kAltMask;
     }
     return code;
 }

@@ -6,13 +6,15 @@
 
 #include <Qt>
 
+#include "key_codes.h"
+
 class QKeyEvent;
 
 namespace tavimor {
 
-// 1 left, 2 right, 4 middle.
+// The bits kLeftButton, kRightButton and kMiddleButton (key_codes.h).
 short MouseButtonCode(Qt::MouseButtons buttons);
-// 1 Shift, 2 Ctrl, 4 Alt.
+// The bits kShiftMask, kCtrlMask and kAltMask (key_codes.h).
 short ShiftCode(Qt::KeyboardModifiers modifiers);
 // The virtual-key number of the key (65 for A, 13 for Enter, 37 to 40 for the arrows), 0 for a
 // key without one.

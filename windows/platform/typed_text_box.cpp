@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "clipboard.h"
+#include "key_codes.h"
 
 namespace tavimor {
 
@@ -88,13 +89,13 @@ void TypedTextBox::PasteFromClipboard()
 bool TypedTextBox::RunClipboardChord(short keyCode)
 {
     switch (keyCode) {
-        case 67:
+        case kKeyC:
             CopySelection();
             return true;
-        case 88:
+        case kKeyX:
             CutSelection();
             return true;
-        case 86:
+        case kKeyV:
             PasteFromClipboard();
             return true;
         default:

@@ -39,8 +39,8 @@ public:
     void CopySelection();
     void CutSelection();
     void PasteFromClipboard();
-    // The clipboard chord of Ctrl with the key of virtual-key number `keyCode`: C (67) copies,
-    // X (88) cuts, V (86) pastes. False, and nothing done, for any other key.
+    // The clipboard chord of Ctrl with the key of virtual-key number `keyCode`: C (kKeyC)
+    // copies, X cuts, V pastes. False, and nothing done, for any other key.
     bool RunClipboardChord(short keyCode);
 
 protected:
