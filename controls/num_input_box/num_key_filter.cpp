@@ -28,8 +28,8 @@ short FilterNumberKey(short keyAscii, std::u16string_view text, int caret, int m
 {
     // The caret is a count of characters before it, within the text.
     const std::size_t p = caret < 0 ? 0 : std::min<std::size_t>(caret, text.size());
-    const bool real = mode == 0 || mode == 1;
-    const bool signedMode = mode == 0 || mode == 2;
+    const bool real = mode == kModeReal || mode == kModeRealNotNegative;
+    const bool signedMode = mode == kModeReal || mode == kModeInteger;
     const std::u16string_view before = text.substr(0, p);
     const std::u16string_view after = text.substr(p);
     const char16_t previous = p > 0 ? text[p - 1] : u'\0';

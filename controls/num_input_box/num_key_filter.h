@@ -7,7 +7,11 @@
 
 namespace tavimor {
 
-// Modes: 0 real, 1 real not negative, 2 integer, 3 integer not negative, 4 free text.
+// The box's modes: the kinds of number it takes, or free text.
+inline constexpr int kModeReal = 0;
+inline constexpr int kModeRealNotNegative = 1;
+inline constexpr int kModeInteger = 2;
+inline constexpr int kModeIntegerNotNegative = 3;
 inline constexpr int kModeFreeText = 4;
 
 // The character code the box goes on with: `keyAscii` when the key is accepted, 0 when it is
