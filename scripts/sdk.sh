@@ -43,6 +43,12 @@ if [ "$target" = web ]; then
     options+=(-DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DQT_HOST_PATH=/usr
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DFEATURE_thread=OFF
         -DFEATURE_testlib=OFF)
+    # The page is a download: Qt is compiled for size, and without what the program's widgets
+    # never use there: style sheets and their CSS parser (no widget has a style sheet), the HTML
+    # parser (every text is plain), What's This, status tips and the fading effects.
+    options+=(-DFEATURE_optimize_size=ON -DFEATURE_style_stylesheet=OFF -DFEATURE_cssparser=OFF
+        -DFEATURE_texthtmlparser=OFF -DFEATURE_whatsthis=OFF -DFEATURE_statustip=OFF
+        -DFEATURE_effects=OFF)
 else
     # The windows and offscreen platforms (offscreen needs Qt's own FreeType there), the MinGW
     # runtime linked in, no OpenGL.
