@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the project's checks (.clang-tidy) over the program's sources, the
-# resource generators and the benchmarks, from the compile commands of the tidy preset; any
-# finding fails it.
+# resource generators and the benchmarks, from the compile commands of the tidy preset, and
+# checks that the fields behind properties are named after them; any finding fails it.
 #   scripts/tidy.sh [file ...]     (default: every such source)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +11,23 @@ if [ -z "$runner" ]; then
     echo "tidy: run-clang-tidy is missing (Debian's clang-tidy package)" >&2
     exit 1
 fi
+# A field behind a property is named after it, m_Name: no control spells a property's name
+# with a small first letter after m_ (m_borderStyle for BorderStyle).
+misnamed=0
+for header in controls/*/*.h windows/platform/*.h; do
+    for property in $(grep -o 'Q_PROPERTY([^ ]* [A-Z][A-Za-z]*' "$header" | awk '{print $2}'); do
+        field="m_${property,}"
+        if [ "$field" != "m_$property" ] &&
+            grep -n -w "$field" "${header%.h}".* > /dev/null 2>&1; then
+            echo "tidy: $header: the field behind $property is $field, not m_$property" >&2
+            misnamed=1
+        fi
+    done
+done
+if ((misnamed)); then
+    exit 1
+fi
+
 cmake --preset tidy > /dev/null
 if (($# == 0)); then
     mapfile -t files < <(git ls-files '*.cpp' | grep -v '^tests/')
