@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tavimor: a drill for learning the amino acids. No command line, no files: the program opens
 // its main window and ends when no window is left.
+// Program (main.cpp), above the main window logic.
 #include <QApplication>
 
 #include "desktop_services.h"

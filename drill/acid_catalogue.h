@@ -2,6 +2,7 @@
 // The 22 entries the drill asks about: the 20 standard amino acids and the two ambiguity codes
 // B/Asx and Z/Glx, each in three written notations. A row number (1 to 22) is an entry's
 // identity everywhere in the drill; the structure picture of rows 1 to 20 has the row as its id.
+// Drill rules (drill/), plain C++.
 #pragma once
 
 #include <array>

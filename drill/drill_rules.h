@@ -2,6 +2,7 @@
 // The rules of the drill, apart from any window: building the answer options, refusing equal
 // forms, drawing and asking a question, judging an answer, the counters, the rate text and the
 // time limit. The window runs these from its events and shows their results.
+// Drill rules (drill/), plain C++.
 #pragma once
 
 #include <cstdint>

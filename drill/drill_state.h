@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one drill: whether a question waits, which row it asked, the three counters and
 // the map from answer-option positions back to catalogue rows.
+// Drill rules (drill/), plain C++.
 #pragma once
 
 #include <array>

@@ -13,6 +13,7 @@
 // caption of lblRigthAnswerNumber, and CurrentRow in the tag of lblAminoAcid. Each question and
 // each judgement is also announced to assistive technology, so the drill can be used by ear.
 // Closing the window ends the drill as unloading it would.
+// Main window logic (drill/).
 #pragma once
 
 #include <QWidget>

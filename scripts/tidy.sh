@@ -24,6 +24,14 @@ for header in controls/*/*.h windows/platform/*.h; do
         fi
     done
 done
+# Every source of the program names its layer, with the layer's folder, in its opening comment.
+for source in $(git ls-files '*.h' '*.cpp' | grep -vE '^(tests|bench|tools)/'); do
+    if ! awk '/^#/ { exit } { print }' "$source" |
+        grep -qE '\((controls|drill|windows|resources|main\.cpp)[^)]*\)'; then
+        echo "tidy: $source: the opening comment does not name its layer and folder" >&2
+        misnamed=1
+    fi
+done
 if ((misnamed)); then
     exit 1
 fi

@@ -3,6 +3,7 @@
 // twips, colours, fonts and flags, and the seven instances of the program's own controls
 // created from their stored property sets. setupUi builds it on a window, in the order of the
 // window's tab indices, so the focus moves through the widgets in that order.
+// Window layouts (windows/).
 #pragma once
 
 #include <QString>

@@ -2,6 +2,7 @@
 // The stored design of the main window's seven control instances: one property set each, with
 // keys in lower case as the window stores them, and the instance's extent in hundredths of a
 // millimetre under "_extentx" and "_extenty".
+// Window layouts (windows/).
 #pragma once
 
 #include <QFont>

@@ -2,6 +2,7 @@
 // The table window: a reference card listing all 22 entries in their three written notations.
 // It has no behaviour of its own; its close box closes it. There is at most one: showing it
 // while it is open brings the same window forward, and after it was closed a new one is made.
+// Window layouts (windows/).
 #pragma once
 
 #include <QWidget>

@@ -3,6 +3,7 @@
 // three states (0 unchecked, 1 checked, 2 grayed). Every change of the box, by the user or the
 // program, raises Click; the box's key and mouse events pass on to the host under the same names,
 // and a host handler that sets KeyAscii (or KeyCode) to 0 discards the key.
+// Check-box control (controls/boolean_box/).
 #pragma once
 
 #include <QFont>

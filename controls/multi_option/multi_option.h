@@ -5,6 +5,7 @@
 // reports the selected index through Value (-1 for none) and raises Change whenever a button is
 // selected, by the user or by the program, and when the user clicks the button already selected.
 // Deselection raises nothing.
+// Multi-option control (controls/multi_option/).
 #pragma once
 
 #include <QElapsedTimer>

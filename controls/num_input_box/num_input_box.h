@@ -15,6 +15,7 @@
 // The clipboard chords Ctrl+C, Ctrl+X and Ctrl+V are the control's own; Shift+Insert pastes like
 // Ctrl+V, the box's edit menu (切り取り, コピー, 貼り付け, 削除, すべて選択) does the same work,
 // and dropping text on the box is turned off.
+// Number input control (controls/num_input_box/).
 #pragma once
 
 #include <QFont>

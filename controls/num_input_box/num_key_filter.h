@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke rules of the numeric input box: which character may be typed at the caret,
 // given the text before the keystroke and the kind of number the box takes.
+// Number input control, its Qt-free rules (controls/num_input_box/).
 #pragma once
 
 #include <string_view>

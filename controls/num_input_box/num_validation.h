@@ -2,6 +2,7 @@
 // Checking the text of a numeric input box: parse it, check it against the limits and the
 // maximum length, and work out the canonical text that replaces it (0012 becomes 12, .5 becomes
 // 0.5, 1e3 becomes 1000), or the text as typed when it is refused.
+// Number input control, its Qt-free rules (controls/num_input_box/).
 #pragma once
 
 #include <cstdint>
