@@ -9,6 +9,7 @@
 #include "frm_main_properties.h"
 #include "program_resources.h"
 #include "web_page.h"
+#include "web_speech.h"
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavimor"));
     tavimor::PrepareDesktopServices();
     tavimor::ConnectToPage();
+    tavimor::SpeakToPage();
     QApplication::setFont(tavimor::frm_main_design::WindowFont());
     frmMain window;
     window.show();

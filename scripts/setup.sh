@@ -29,7 +29,7 @@ if [ "$mode" = windows ] || [ "$mode" = packages ]; then
         wine wine64 fonts-wine nsis xz-utils)
 fi
 if [ "$mode" = web ] || [ "$mode" = packages ]; then
-    packages+=(emscripten googletest chromium python3)
+    packages+=(emscripten googletest chromium python3 brotli)
 fi
 
 missing=()

@@ -29,6 +29,17 @@ import time
 MAIN_SIZE = (593, 481)
 TABLE_SIZE = (292, 443)
 
+# The screens the page is tried on: CSS size, device pixel ratio, and whether it is a touch
+# screen (a phone's or a tablet's, which lays out the page by its viewport).
+SCREENS = [
+    ("a tablet, landscape", 1024, 768, 2, True),
+    ("a tablet, portrait", 768, 1024, 2, True),
+    ("a phone, portrait", 390, 844, 3, True),
+    ("a phone, landscape", 844, 390, 3, True),
+    ("a small phone", 320, 568, 2, True),
+    ("a desktop", 1280, 900, 1, False),
+]
+
 
 class Failure(Exception):
     pass
@@ -105,8 +116,9 @@ class Browser:
             if "method" in reply:
                 self.events.append(reply)
 
-    def evaluate(self, expression):
-        result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True})
+    def evaluate(self, expression, wait=False):
+        result = self.send("Runtime.evaluate", {"expression": expression, "returnByValue": True,
+                                                "awaitPromise": wait})
         if "exceptionDetails" in result:
             raise Failure(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
@@ -174,6 +186,19 @@ class Page:
             self.browser.send("Input.dispatchMouseEvent", params)
         time.sleep(0.1)
 
+    def tap(self, item, cancel=False, while_down=None):
+        """A finger on the middle of `item`, lifted (or the touch cancelled by the browser, after
+        `while_down` has looked). The touch is given in the page's CSS pixels, whatever the
+        page's zoom."""
+        point = {"x": item["x"] + item["w"] / 2, "y": item["y"] + item["h"] / 2}
+        self.browser.send("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [point]})
+        if while_down:
+            time.sleep(0.2)
+            while_down()
+        self.browser.send("Input.dispatchTouchEvent",
+                          {"type": "touchCancel" if cancel else "touchEnd", "touchPoints": []})
+        time.sleep(0.15)
+
     def key(self, key, code, key_code, text=None, modifiers=0, pause=0.05):
         down = {"type": "keyDown" if text else "rawKeyDown", "key": key, "code": code,
                 "windowsVirtualKeyCode": key_code, "modifiers": modifiers}
@@ -198,6 +223,35 @@ def options_in(window, group):
             and box["x"] <= w["x"] < box["x"] + box["w"] and box["y"] <= w["y"] < box["y"] + box["h"]]
 
 
+def emulate(browser, width, height, ratio, touch):
+    landscape = width > height
+    browser.send("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": touch,
+        "screenOrientation": {"type": "landscapePrimary" if landscape else "portraitPrimary",
+                              "angle": 90 if landscape else 0}})
+    browser.send("Emulation.setTouchEmulationEnabled",
+                 {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
+
+
+def spoken(browser):
+    """What the page's live region holds, as Chromium's accessibility tree has it: the text
+    under the node of role log."""
+    nodes = browser.send("Accessibility.getFullAXTree")["nodes"]
+    by_id = {n["nodeId"]: n for n in nodes}
+
+    def texts(node):
+        found = [node.get("name", {}).get("value", "")] if node["role"]["value"] == "StaticText" else []
+        for child in node.get("childIds", []):
+            if child in by_id:
+                found += texts(by_id[child])
+        return found
+
+    application = [n.get("name", {}).get("value") for n in nodes
+                   if n.get("role", {}).get("value") == "application"]
+    log = next((n for n in nodes if n.get("role", {}).get("value") == "log"), None)
+    return application, " ".join(texts(log)) if log else None
+
+
 def check(condition, what):
     if not condition:
         raise Failure(what)
@@ -216,6 +270,86 @@ def serve(directory):
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
+
+
+def load(browser, page, url):
+    browser.send("Page.navigate", {"url": url})
+    time.sleep(0.3)
+    return page.wait_for("the main window", lambda ws: (m := Page.window(ws, "Tavimor ver.")) and
+                         (m["w"], m["h"]) == MAIN_SIZE and m, 120)
+
+
+def screens(browser, page, url):
+    """On every screen the whole window shows, and taps ask, answer and judge."""
+    for name, width, height, ratio, touch in SCREENS:
+        emulate(browser, width, height, ratio, touch)
+        main = load(browser, page, url)
+        time.sleep(0.5)
+        main = page.main()
+        layout = browser.evaluate("[document.documentElement.clientWidth, "
+                                  "document.documentElement.clientHeight, visualViewport.width, "
+                                  "visualViewport.height, visualViewport.scale]")
+        page_width, page_height, seen_width, seen_height, scale = layout
+        inside = (main["x"] >= 0 and main["y"] >= 24 and main["x"] + main["w"] <= page_width and
+                  main["y"] + main["h"] <= page_height and seen_width >= page_width - 1 and
+                  seen_height >= page_height - 1)
+        check(inside, f"{name} ({width} x {height} at {ratio}x): the window lies within the page "
+              f"({main['x']}, {main['y']} in {page_width} x {page_height}, shown at {scale:.2f})")
+        press = page.tap if touch else page.click
+        press(Page.widget(main, "cmdQuestion"))
+        main = page.wait_for("a question", lambda ws: (m := Page.window(ws, "Tavimor ver.")) and
+                             Page.widget(m, "lblAminoAcid")["caption"] and m)
+        press(options_in(main, "mopAnswer")[3])
+        press(Page.widget(page.main(), "cmdAnswer"))
+        main = page.wait_for("the verdict", lambda ws: (m := Page.window(ws, "Tavimor ver.")) and
+                             (Page.widget(m, "lblRightAnswer") or Page.widget(m, "lblBadAnswer")) and m)
+        check(True, f"{name}: {'taps' if touch else 'clicks'} ask, answer and judge")
+        if touch and width < 400:
+            touch_only(browser, page)
+
+
+def touch_only(browser, page):
+    """What only a touch screen does: a cancelled touch, and typing on its own keyboard."""
+    main = page.main()
+    pressed = []
+    page.tap(Page.widget(main, "cmdQuestion"), cancel=True,
+             while_down=lambda: pressed.append(Page.widget(page.main(), "cmdQuestion")["down"]))
+    time.sleep(0.2)
+    judged = page.main()
+    check(pressed == [True] and not Page.widget(judged, "cmdQuestion")["down"] and
+          (Page.widget(judged, "lblRightAnswer") or Page.widget(judged, "lblBadAnswer")),
+          "a touch the browser cancels leaves no button pressed, and clicks none")
+    page.tap(Page.widget(page.main(), "chkUseTimer"))
+    limit = next(w for w in page.main()["widgets"] if w["class"] == "tavimor::TypedTextBox")
+    page.tap(limit)
+    time.sleep(0.2)
+    check(browser.evaluate("document.activeElement.id + ' ' + document.activeElement.inputMode") ==
+          "tavimor-keys decimal", "tapping the time limit brings up the screen's number keyboard")
+    before = next(w for w in page.main()["widgets"] if w["class"] == "tavimor::TypedTextBox")["caption"]
+    browser.send("Input.insertText", {"text": "7x"})
+    time.sleep(0.3)
+    after = next(w for w in page.main()["widgets"] if w["class"] == "tavimor::TypedTextBox")["caption"]
+    check(after.count("7") == before.count("7") + 1 and "x" not in after,
+          f"what is typed there goes through the box's key filter ({before!r} became {after!r})")
+
+
+def offline(browser, page, url):
+    """Installable, and back with the network off."""
+    errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
+    check(errors == [], f"Chromium finds the page installable ({errors})")
+    check(browser.evaluate("navigator.serviceWorker.ready.then(r => !!r.active)", wait=True),
+          "the service worker is active")
+    browser.send("Network.enable")
+    browser.send("Network.emulateNetworkConditions", {"offline": True, "latency": 0,
+                                                      "downloadThroughput": -1,
+                                                      "uploadThroughput": -1})
+    try:
+        load(browser, page, url)
+        check(True, "with the network off, a reload brings the drill back")
+    finally:
+        browser.send("Network.emulateNetworkConditions", {"offline": False, "latency": 0,
+                                                          "downloadThroughput": -1,
+                                                          "uploadThroughput": -1})
 
 
 def run(build_dir, screenshot):
@@ -270,6 +404,43 @@ def run(build_dir, screenshot):
               f"解答の確定 judges the answer: {verdict}, {score}, the right answer "
               f"{Page.widget(main, 'lblAnswer')['caption']}")
 
+        # The same by keyboard alone, heard through the page's live region: Alt+Q asks, Tab
+        # reaches the answers, Space chooses, Alt+A judges.
+        browser.send("Accessibility.enable")
+        page.key("q", "KeyQ", 81, modifiers=1)
+        main = page.wait_for("a second question", lambda ws: (m := Page.window(ws, "Tavimor ver.")) and
+                             not Page.widget(m, "lblRightAnswer") and
+                             not Page.widget(m, "lblBadAnswer") and m)
+        question = Page.widget(main, "lblAminoAcid")["caption"]
+        deadline = time.monotonic() + 5
+        while question not in (spoken(browser)[1] or "") and time.monotonic() < deadline:
+            time.sleep(0.1)
+        application, said = spoken(browser)
+        check(application == ["Tavimor アミノ酸ドリル"],
+              f"the canvas is an application to assistive technology, named {application}")
+        check(question in (said or ""), f"the live region speaks the question: {said!r}")
+        for _ in range(30):
+            focused = next((w for w in options_in(page.main(), "mopAnswer") if w["focused"]), None)
+            if focused:
+                break
+            page.key("Tab", "Tab", 9)
+        check(focused is not None, "Tab reaches the answers")
+        deadline = time.monotonic() + 3
+        while "radio button" not in browser.evaluate(
+                "document.getElementById('tavimor-focus').textContent") and time.monotonic() < deadline:
+            time.sleep(0.1)
+        focus_said = browser.evaluate("document.getElementById('tavimor-focus').textContent")
+        check(focused["text"] in focus_said and "radio button" in focus_said,
+              f"a focus move is spoken: {focus_said!r}")
+        page.key(" ", "Space", 32, text=" ")
+        page.key("a", "KeyA", 65, modifiers=1)
+        deadline = time.monotonic() + 5
+        while "正答率" not in (spoken(browser)[1] or "") and time.monotonic() < deadline:
+            time.sleep(0.1)
+        said = spoken(browser)[1] or ""
+        check(("正解" in said or "不正解" in said) and "正答率" in said and "/ 2" in said,
+              f"the live region speaks the verdict, the right answer and the score: {said!r}")
+
         if screenshot:
             shot = browser.send("Page.captureScreenshot", {"format": "png"})
             with open(screenshot, "wb") as out:
@@ -286,6 +457,12 @@ def run(build_dir, screenshot):
         check(any("同じ" in (w.get("caption") or "") for w in box["widgets"]),
               "equal forms bring up the refusal box: " +
               " ".join(w.get("caption") or "" for w in box["widgets"] if w["class"] == "QLabel"))
+        deadline = time.monotonic() + 3
+        while "同じ" not in (spoken(browser)[1] or "") and time.monotonic() < deadline:
+            time.sleep(0.1)
+        focus_said = browser.evaluate("document.getElementById('tavimor-focus').textContent")
+        check("同じ" in (spoken(browser)[1] or "") and "push button" in focus_said,
+              f"the box is spoken ({spoken(browser)[1]!r}) and its button named ({focus_said!r})")
         asked = Page.widget(page.main(), "lblQuestionNumber")["caption"]
         page.click(Page.widget(page.main(), "cmdShowTable"))
         time.sleep(0.3)
@@ -341,6 +518,9 @@ def run(build_dir, screenshot):
             time.sleep(0.05)
         check(True, "終了 ends the drill, and the page offers to start again")
         check(not browser.exceptions(), "no exception on the page")
+
+        screens(browser, page, url)
+        offline(browser, page, url)
     except Failure as failure:
         print("FAILED:", failure)
         for line in browser.console()[-20:]:

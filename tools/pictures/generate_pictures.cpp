@@ -587,7 +587,8 @@ int main(int argc, char **argv)
     }
     Write(folder + "/tavimor.ico", ProgramIcon());
     Write(folder + "/icons/program_icon.xpm", IconXpm());
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    // The desktop's sizes, and the web page's 192 and 512 (its manifest's).
+    for (int size : {16, 32, 48, 64, 128, 192, 256, 512}) {
         const QString dir = folder + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);
         QDir().mkpath(dir);
         if (!IconImage(size).save(dir + "/org.tavimor.Tavimor.png")) {

@@ -14,25 +14,43 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <string>
 
 extern "C" const char *tavimor_describe();
+extern "C" void tavimor_type(int code);
+extern "C" void tavimor_touch_cancelled();
 
-// The page's side: its function for the end of the program, and the reading of the windows.
+// The page's side: its function for the end of the program, the reading of the windows, and the
+// functions by which the page hands the program a touch screen's keys and cancelled touches.
 EM_JS(void, TellPageEnded, (), {
     if (typeof window.tavimorEnded == "function") {
         window.tavimorEnded();
+    }
+});
+EM_JS(void, TellPageWantsKeys, (bool wanted), {
+    if (typeof window.tavimorWantsKeys == "function") {
+        window.tavimorWantsKeys(wanted);
     }
 });
 EM_JS(void, GivePageDescribe, (), {
     window.tavimorDescribe = function()
     {
         return UTF8ToString(_tavimor_describe());
+    };
+    window.tavimorType = function(code)
+    {
+        _tavimor_type(code);
+    };
+    window.tavimorTouchCancelled = function()
+    {
+        _tavimor_touch_cancelled();
     };
 });
 
@@ -58,6 +76,7 @@ QJsonObject Describe(const QWidget *widget)
         item.insert(QStringLiteral("caption"), label->text());
     } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
         item.insert(QStringLiteral("caption"), button->text());
+        item.insert(QStringLiteral("down"), button->isDown());
     } else if (const auto *line = qobject_cast<const QLineEdit *>(widget)) {
         item.insert(QStringLiteral("caption"), line->text());
     }
@@ -148,6 +167,11 @@ protected:
 void ConnectToPage()
 {
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] { TellPageEnded(); });
+    // A text box with the focus asks a touch screen for its keyboard.
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *, QWidget *now) {
+        const auto *line = qobject_cast<const QLineEdit *>(now);
+        TellPageWantsKeys(line != nullptr && !line->isReadOnly());
+    });
     GivePageDescribe();
     qApp->installEventFilter(new FixedWindows(qApp));
     const auto centreAll = [] {
@@ -163,6 +187,40 @@ void ConnectToPage()
 }
 
 }  // namespace tavimor
+
+// A character typed on a touch screen's keyboard (8 for its backspace): a key press and release
+// of the focused widget, so that a box's own key filter meets it as any key.
+extern "C" EMSCRIPTEN_KEEPALIVE void tavimor_type(int code)
+{
+    const QPointer<QWidget> target = QApplication::focusWidget();
+    if (target == nullptr || code <= 0 || code > 0xFFFF) {
+        return;
+    }
+    const QChar character(static_cast<char16_t>(code));
+    const int key = code == 8                            ? Qt::Key_Backspace
+                    : code < 0x80 && character.isPrint() ? character.toUpper().unicode()
+                                                         : Qt::Key_unknown;
+    const QString text = code == 8 ? QString(QChar(u'\b')) : QString(character);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    if (target != nullptr && QApplication::focusWidget() == target) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+// A touch the browser cancelled: every button it pressed is let go of, so that the touch's end
+// clicks none.
+extern "C" EMSCRIPTEN_KEEPALIVE void tavimor_touch_cancelled()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            if (button->isDown()) {
+                button->setDown(false);
+            }
+        }
+    }
+}
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char *tavimor_describe()
 {
