@@ -2,10 +2,16 @@
 // Tests of the platform layer's services: colours, twips, host, messages, timer, labels.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <limits>
@@ -18,6 +24,7 @@
 #include "message_table.h"
 #include "numbered_error.h"
 #include "program_resources.h"
+#include "web_speech.h"
 
 namespace tavimor {
 namespace {
@@ -140,6 +147,33 @@ TEST(ProgramFonts, TheEmbeddedFaceServesEveryScriptOfTheWindows)
     if (!QFontDatabase::families().contains(QString::fromUtf8(kDesignedFontFamily))) {
         EXPECT_EQ(DesignedFontFamily(), embedded);
     }
+}
+
+// What the page's live regions say of a control that takes the focus, and of a box coming up:
+// as a screen reader on the desktop names them.
+TEST(PageSpeech, NamesTheFocusedControlAndReadsTheBox)
+{
+    QPushButton question(QStringLiteral("出題(&Q)"));
+    QRadioButton option(QStringLiteral("K"));
+    option.setChecked(true);
+    QCheckBox timer(QStringLiteral("タイマー使用"));
+    timer.setEnabled(false);
+    QLineEdit limit(QStringLiteral("60"));
+    limit.setAccessibleName(QStringLiteral("タイムリミット"));
+    const std::pair<QWidget *, const char *> rows[] = {
+        {&question, "出題(Q) push button"},
+        {&option, "K radio button checked"},
+        {&timer, "タイマー使用 check box not checked unavailable"},
+        {&limit, "タイムリミット text 60"},
+    };
+    for (const auto &[widget, said] : rows) {
+        EXPECT_EQ(FocusSpeech(QAccessible::queryAccessibleInterface(widget)),
+                  QString::fromUtf8(said));
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tavimor"),
+                    QStringLiteral("問題の形式と解答の形式が同じです"));
+    EXPECT_EQ(AlertSpeech(QAccessible::queryAccessibleInterface(&box)),
+              QStringLiteral("Tavimor 問題の形式と解答の形式が同じです"));
 }
 
 }  // namespace
