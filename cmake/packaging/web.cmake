@@ -38,3 +38,6 @@ add_custom_command(OUTPUT sw.js ${packed} Tavimor-${PROJECT_VERSION}-web.zip
             ${PROJECT_SOURCE_DIR}/cmake/packaging/releases.txt
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} VERBATIM)
 add_custom_target(web_zip ALL DEPENDS Tavimor-${PROJECT_VERSION}-web.zip)
+
+# The floor that bench/web_start.py measures the page's start against.
+add_subdirectory(bench/web_floor)

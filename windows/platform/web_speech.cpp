@@ -10,6 +10,9 @@
 #include <emscripten.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
 
 // The page's side: a live region's text, cleared first so that a message said twice is heard
 // twice.
@@ -152,11 +155,17 @@ void SpeakToPage()
     QAccessible::installUpdateHandler(&Heard);
     // Qt sends its accessibility events only while the platform's accessibility is active, as a
     // desktop's bridge makes it when a screen reader runs; the page's live regions are that
-    // reader here.
-    if (QPlatformAccessibility *platform =
-            QGuiApplicationPrivate::platformIntegration()->accessibility()) {
-        platform->setActive(true);
-    }
+    // reader here. Made active once the event loop runs, so that the windows' making costs the
+    // page's start nothing; the focus as it is then is spoken at once.
+    QTimer::singleShot(0, qApp, [] {
+        if (QPlatformAccessibility *platform =
+                QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+            platform->setActive(true);
+        }
+        if (QWidget *focus = QApplication::focusWidget()) {
+            Say("tavimor-focus", FocusSpeech(QAccessible::queryAccessibleInterface(focus)));
+        }
+    });
 }
 
 #else
