@@ -45,10 +45,16 @@ if [ "$target" = web ]; then
         -DFEATURE_testlib=OFF)
     # The page is a download: Qt is compiled for size, and without what the program's widgets
     # never use there: style sheets and their CSS parser (no widget has a style sheet), the HTML
-    # parser (every text is plain), What's This, status tips and the fading effects.
+    # parser (every text is plain), What's This, status tips, the fading effects and animations,
+    # the input dialog, combo boxes, completers and the item views (which Windows's style plugin
+    # needs, the browser's platform not). Regular expressions stay: Qt 6.4 does not configure
+    # without them.
     options+=(-DFEATURE_optimize_size=ON -DFEATURE_style_stylesheet=OFF -DFEATURE_cssparser=OFF
         -DFEATURE_texthtmlparser=OFF -DFEATURE_whatsthis=OFF -DFEATURE_statustip=OFF
-        -DFEATURE_effects=OFF)
+        -DFEATURE_effects=OFF -DFEATURE_inputdialog=OFF
+        -DFEATURE_combobox=OFF -DFEATURE_completer=OFF -DFEATURE_listview=OFF
+        -DFEATURE_listwidget=OFF -DFEATURE_treeview=OFF -DFEATURE_tableview=OFF
+        -DFEATURE_animation=OFF)
 else
     # The windows and offscreen platforms (offscreen needs Qt's own FreeType there), the MinGW
     # runtime linked in, no OpenGL.
