@@ -5,9 +5,11 @@
 # what Orca speaks (its SPEECH OUTPUT lines). Not part of the test suite.
 #
 #   tools/orca/listen.sh [program] [scenario]
-#     program   the built program (build/release/tavimor unless given)
+#     program   the built program (build/release/tavimor unless given), or the browser build's
+#               folder (build/web) for the page in a Chromium window
 #     scenario  drill (an ordinary keyboard drill, the default), timed (a timed run), refuse
-#               (a question refused in a message box) or open (the window and its first Tabs)
+#               (a question refused in a message box) or open (the window and its first Tabs);
+#               for the page, drill: a question, Tabs to the answers, one chosen and judged
 #
 # Needs the Debian packages orca, xvfb, xauth, xdotool, dbus, at-spi2-core, speech-dispatcher,
 # speech-dispatcher-audio-plugins and libao4; no sound server or sound card.
@@ -41,24 +43,48 @@ sleep 1
 LANG=C.UTF-8 LANGUAGE=en LC_ALL=C.UTF-8 orca --replace --debug-file="$work/orca.log" >/dev/null 2>&1 &
 orca_pid=$!
 sleep 4
-"$program" &
-app=$!
-sleep 3
-# No window manager runs here: give the program's window the keyboard focus by hand.
-xdotool search --sync --name "Tavimor ver" windowfocus --sync 2>/dev/null || true
-sleep 1
+if [ -d "$program" ]; then
+    # The page, served on 127.0.0.1, in a Chromium window with its accessibility on.
+    python3 -m http.server 8765 --bind 127.0.0.1 -d "$program" >/dev/null 2>&1 &
+    server=$!
+    sleep 1
+    chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/chromium" \
+        --no-first-run --disable-features=Translate,TranslateUI --use-angle=swiftshader --enable-unsafe-swiftshader --lang=ja \
+        --window-size=1280,800 --app=http://127.0.0.1:8765/index.html >/dev/null 2>&1 &
+    app=$!
+    sleep 12
+    xdotool search --sync --name "Tavimor" windowfocus --sync 2>/dev/null || true
+    sleep 1
+    # Into the canvas, where the program has the keys.
+    xdotool mousemove 5 795 click 1
+    sleep 1
+else
+    "$program" &
+    app=$!
+    sleep 3
+    # No window manager runs here: give the program's window the keyboard focus by hand.
+    xdotool search --sync --name "Tavimor ver" windowfocus --sync 2>/dev/null || true
+    sleep 1
+fi
 key() { xdotool key --delay 150 "$@"; sleep "${pause:-1.5}"; }
 case "$scenario" in
     open)
         key Tab; key Tab; key Tab
         ;;
     drill)
-        key Tab Tab Tab Tab Tab Tab   # from the question forms to 出題
-        key space                     # ask
-        key Tab; key space            # the first answer option, chosen
-        key alt+a                     # 解答の確定: judged
-        key alt+q                     # the next question
-        key alt+a                     # answered without a choice
+        if [ -d "$program" ]; then
+            pause=3 key alt+q         # a question
+            key Tab; key Tab          # through the window
+            key space; key space      # タイマー使用 on and off again
+            pause=3 key alt+a         # 解答の確定: judged, without a choice
+        else
+            key Tab Tab Tab Tab Tab Tab  # from the question forms to 出題
+            key space                    # ask
+            key Tab; key space           # the first answer option, chosen
+            key alt+a                    # 解答の確定: judged
+            key alt+q                    # the next question
+            key alt+a                    # answered without a choice
+        fi
         ;;
     refuse)
         key Down; key Down            # 問題の形式 名称, the answer form too
@@ -76,6 +102,7 @@ esac
 # it keeps in a buffer.
 pause=3 key alt+x
 kill "$app" 2>/dev/null || true
+[ -n "${server:-}" ] && kill "$server" 2>/dev/null
 sleep 1
 orca --quit >/dev/null 2>&1 || true  # a clean end writes out the whole log
 sleep 2

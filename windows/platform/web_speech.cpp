@@ -143,6 +143,13 @@ void Heard(QAccessibleEvent *event)
         case QAccessible::Focus:
             Say("tavimor-focus", FocusSpeech(face));
             break;
+        case QAccessible::StateChanged:
+            // The focused control checked or unchecked by its key: said again, as it is now.
+            if (face->state().focused &&
+                static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().checked) {
+                Say("tavimor-focus", FocusSpeech(face));
+            }
+            break;
         default:
             break;
     }

@@ -4,7 +4,8 @@
 // and writes what a screen reader on the desktop would speak into the page's offscreen live
 // regions: every announcement (a question, a verdict with the right answer and the score, a
 // timed run's tick), a message box's text as it comes up, and each focus move as the focused
-// control's name, role and state ("出題 push button", "K radio button checked"). Only the
+// control's name, role and state ("出題 push button", "K radio button checked"), said again
+// when its key checks or unchecks it. Only the
 // browser build has a page; elsewhere this does nothing.
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
