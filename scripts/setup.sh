@@ -72,7 +72,13 @@ if [ "$mode" = windows ]; then
     cmake --build --preset windows -j "$jobs"
     export QT_QPA_PLATFORM=offscreen
     export TAVIMOR_SOAK_STEPS=10000
-    ctest --preset windows -j "$jobs"
+    # Wine now and then keeps a test program from ending after its last line (seen once in three
+    # runs, in the listing of a suite's tests): the whole suite runs once more before that counts
+    # as a failure. A test that fails fails both times.
+    if ! ctest --preset windows -j "$jobs"; then
+        echo "windows: the suite once more, as Wine may have kept a program from ending" >&2
+        ctest --preset windows -j "$jobs"
+    fi
     (cd build/windows && cpack > cpack.log)
     # The installer, tried as a learner's machine would run it: silently into Program Files, with
     # its Start-menu entry and uninstaller, and out again.
