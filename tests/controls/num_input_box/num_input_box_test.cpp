@@ -6,21 +6,18 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include "clipboard.h"
 #include "control_host.h"
 #include "control_test_helpers.h"
 #include "frm_main_properties.h"
 #include "message_recorder.h"
+#include "num_input_box_fixture.h"
 #include "num_rules_cases.h"
 #include "numbered_error.h"
 #include "property_bag.h"
@@ -28,6 +25,7 @@
 namespace {
 
 using tavimor::NumInputBoxR;
+using tavimor::testing::NumInputBoxTest;
 
 using tavimor::ControlHost;
 using tavimor::NumberedError;
@@ -35,22 +33,6 @@ using tavimor::PropertyBag;
 using tavimor::testing::ErrorNumber;
 using tavimor::testing::MessageRecorder;
 namespace design = tavimor::frm_main_design;
-
-class NumInputBoxTest : public ::testing::Test {
-protected:
-    NumInputBoxTest()
-    {
-        running.setLocaleID(1041);
-        box.show();
-        box.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
-        box.TextBox()->setFocus();
-    }
-
-    ControlHost running{ControlHost::Mode::Running};
-    MessageRecorder boxes;
-    NumInputBoxR box{&running};
-};
 
 TEST_F(NumInputBoxTest, KeystrokesAreFilteredAtTheCaret)
 {
@@ -497,95 +479,6 @@ TEST_F(NumInputBoxTest, EveryWriteNotifiesTheHostByName)
         ASSERT_EQ(notices.count(), 1);
         EXPECT_EQ(notices.at(0).at(1).toString(), QString::fromLatin1(write.property));
     }
-}
-
-TEST_F(NumInputBoxTest, LeavingARefusedBoxBringsTheFocusBack)
-{
-    QWidget window;
-    auto *layout = new QVBoxLayout(&window);
-    auto *input = new NumInputBoxR(&running);
-    auto *other = new QPushButton(QStringLiteral("other"));
-    layout->addWidget(input);
-    layout->addWidget(other);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    input->TextBox()->setFocus();
-    input->setText(QStringLiteral("-"));
-    other->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    EXPECT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_TRUE(input->TextBox()->hasFocus());
-    input->setText(QStringLiteral("0012"));
-    other->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    EXPECT_TRUE(other->hasFocus());
-    EXPECT_EQ(input->Text(), QStringLiteral("12"));
-
-    // Where the box cannot wait for OK (the browser), the rewrite and the focus wait for it.
-    input->setLimitCheck(true);
-    input->setUpperLimit(20);
-    input->setLowerLimit(10);
-    input->TextBox()->setFocus();
-    input->setText(QStringLiteral("5e"));
-    boxes.Hold(true);
-    other->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
-    EXPECT_EQ(input->Text(), QStringLiteral("5e"));
-    EXPECT_TRUE(other->hasFocus());
-    boxes.CloseHeld();
-    boxes.Hold(false);
-    QApplication::processEvents();
-    EXPECT_EQ(input->Text(), QStringLiteral("5e0"));
-    EXPECT_TRUE(input->TextBox()->hasFocus());
-    input->setLimitCheck(false);
-    boxes.Clear();
-
-    // Another window of the program taking the focus validates as well.
-    QLineEdit elsewhere;
-    elsewhere.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    input->TextBox()->setFocus();
-    input->setText(QStringLiteral("-"));
-    elsewhere.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.Boxes().size() == 1; }));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == input->TextBox(); }));
-    input->setText(QStringLiteral("0012"));
-    elsewhere.activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return input->Text() == QStringLiteral("12"); }));
-    EXPECT_EQ(boxes.Boxes().size(), 1u);
-    boxes.Clear();
-
-    // Also from a modal dialog, to a window it does not block; and a menu bar taking the
-    // keyboard (Alt) is no leaving.
-    QDialog dialog;
-    dialog.setWindowModality(Qt::ApplicationModal);
-    auto *modal = new NumInputBoxR(&running, &dialog);
-    QLineEdit beside(&dialog);
-    beside.setWindowFlags(Qt::Window);
-    dialog.show();
-    beside.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    modal->TextBox()->setFocus();
-    modal->setText(QStringLiteral("-"));
-    beside.activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.Boxes().size() == 1; }));
-    dialog.close();
-    QMainWindow host;
-    auto *menuBarHost = new NumInputBoxR(&running);
-    host.setCentralWidget(menuBarHost);
-    host.menuBar()->addMenu(QStringLiteral("&File"));
-    host.show();
-    host.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
-    menuBarHost->TextBox()->setFocus();
-    menuBarHost->setText(QStringLiteral("0012"));
-    host.menuBar()->setFocus(Qt::MenuBarFocusReason);
-    QApplication::processEvents();
-    EXPECT_EQ(menuBarHost->Text(), QStringLiteral("0012"));
 }
 
 TEST_F(NumInputBoxTest, LongAndStrangeTextsNeverBreakTheBox)
