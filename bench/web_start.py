@@ -68,13 +68,7 @@ def main():
     browser = browser_test.Browser(1280, 900)
     results = {name: [] for name in pages}
     try:
-        targets = browser.send("Target.getTargets", session=False)["targetInfos"]
-        page_target = next(t for t in targets if t["type"] == "page")
-        browser.session = browser.send("Target.attachToTarget",
-                                       {"targetId": page_target["targetId"], "flatten": True},
-                                       session=False)["sessionId"]
-        browser.send("Runtime.enable")
-        browser.send("Page.enable")
+        browser.attach()
         browser.send("Network.enable")
         # Every start a first visit: no cache, no service worker.
         browser.send("Network.setCacheDisabled", {"cacheDisabled": True})

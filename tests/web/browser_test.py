@@ -75,6 +75,17 @@ class Browser:
         self.events = []
         self.session = None
 
+    def attach(self):
+        """Takes the browser's page as the session of every later command, its runtime and page
+        events on."""
+        targets = self.send("Target.getTargets", session=False)["targetInfos"]
+        page_target = next(t for t in targets if t["type"] == "page")
+        self.session = self.send("Target.attachToTarget",
+                                 {"targetId": page_target["targetId"], "flatten": True},
+                                 session=False)["sessionId"]
+        self.send("Runtime.enable")
+        self.send("Page.enable")
+
     def close(self):
         try:
             self.send("Browser.close", session=False)
@@ -357,13 +368,7 @@ def run(build_dir, screenshot):
     url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
     browser = Browser(1280, 900)
     try:
-        targets = browser.send("Target.getTargets", session=False)["targetInfos"]
-        page_target = next(t for t in targets if t["type"] == "page")
-        browser.session = browser.send("Target.attachToTarget",
-                                       {"targetId": page_target["targetId"], "flatten": True},
-                                       session=False)["sessionId"]
-        browser.send("Runtime.enable")
-        browser.send("Page.enable")
+        browser.attach()
         browser.send("Emulation.setDeviceMetricsOverride",
                      {"width": 1280, "height": 900, "deviceScaleFactor": 1, "mobile": False})
         page = Page(browser)
