@@ -28,13 +28,20 @@ cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen
-export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
+# A path within the tree, so that the environment is the same in every clone.
+export LSAN_OPTIONS=suppressions=tests/fuzz/lsan.supp
 # Replayed the same every time: Qt's hashes unseeded, and addresses without randomisation where
 # the machine allows it (a hash of pointers orders what the program meets).
 export QT_HASH_SEED=0
+# The reproducible run also gives each target the same small environment in every clone and
+# shell, since the environment's size moves the addresses on the stack.
 fixed=()
-if [ -z "$seconds" ] && setarch -R true 2> /dev/null; then
-    fixed=(setarch -R)
+if [ -z "$seconds" ]; then
+    fixed=(env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen QT_HASH_SEED=0
+        "LSAN_OPTIONS=$LSAN_OPTIONS")
+    if setarch -R true 2> /dev/null; then
+        fixed+=(setarch -R)
+    fi
 fi
 for target in "${targets[@]}"; do
     if [ -n "$seconds" ]; then
