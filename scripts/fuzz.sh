@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each from its seed corpus.
-#   scripts/fuzz.sh            the reproducible run (CI's): every seed of every target, then,
-#                              for the targets without Qt's event loop, a fixed number of inputs
-#                              from a fixed random seed; so that the same commit gives the same
-#                              verdict on every machine and at any speed
+#   scripts/fuzz.sh            the reproducible run (CI's): every seed of every target replayed,
+#                              then, for the targets without Qt's event loop, a fixed number of
+#                              inputs from a fixed random seed, grown from nothing; so that the
+#                              same commit gives the same verdict in every clone, on every
+#                              machine and at any speed
 #   scripts/fuzz.sh SECONDS    an exploratory run of SECONDS per target, from a random seed
 # The host fuzzer runs Qt's event loop, whose timers follow the clock, so the inputs it reaches
 # differ from run to run: the reproducible run only replays its seeds, which the exploratory runs
@@ -43,26 +44,33 @@ if [ -z "$seconds" ]; then
         fixed+=(setarch -R)
     fi
 fi
-for target in "${targets[@]}"; do
-    if [ -n "$seconds" ]; then
-        limit=(-max_total_time="$seconds")
-        what="in $seconds s"
-    elif [ "$target" = fuzz_host ]; then
-        limit=(-runs=0)
-        what="replaying its seeds"
-    else
-        limit=(-runs="$runs" -seed="$seed")
-        what="from seed $seed"
-    fi
-    mkdir -p "$scratch/$target"
-    log="$scratch/$target.log"
-    if ! "${fixed[@]}" "build/fuzz/tests/fuzz/$target" "${limit[@]}" -print_final_stats=1 \
-        "$scratch/$target" "tests/fuzz/corpus/$target" > "$log" 2>&1; then
+# One libFuzzer run: the target, a name for its log, and libFuzzer's arguments.
+play() {
+    local target=$1 name=$2
+    shift 2
+    local log="$scratch/$name.log"
+    if ! "${fixed[@]}" "build/fuzz/tests/fuzz/$target" -print_final_stats=1 "$@" > "$log" 2>&1; then
         cat "$log"
         echo "fuzz: $target found a fault" >&2
         exit 1
     fi
     executed=$(grep -o 'number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$')
     coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1)
-    echo "fuzz: $target: $executed executions $what ($coverage), no findings"
+}
+for target in "${targets[@]}"; do
+    mkdir -p "$scratch/$target" "$scratch/$target-fixed"
+    if [ -n "$seconds" ]; then
+        play "$target" "$target" -max_total_time="$seconds" "$scratch/$target" \
+            "tests/fuzz/corpus/$target"
+        echo "fuzz: $target: $executed executions in $seconds s ($coverage), no findings"
+        continue
+    fi
+    play "$target" "$target" -runs=0 "$scratch/$target" "tests/fuzz/corpus/$target"
+    echo "fuzz: $target: its seeds replayed ($coverage), no findings"
+    # libFuzzer orders seeds of one size as the folder lists them, which differs from clone to
+    # clone: the fixed-seed run starts from nothing instead.
+    if [ "$target" != fuzz_host ]; then
+        play "$target" "$target-fixed" -runs="$runs" -seed="$seed" "$scratch/$target-fixed"
+        echo "fuzz: $target: $executed executions from seed $seed ($coverage), no findings"
+    fi
 done
