@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "access_key.h"
 #include "check_button.h"
 #include "colours.h"
 #include "control_host.h"
@@ -52,30 +53,17 @@ QStringList Unbreakable(const QString &caption)
     return pieces;
 }
 
-// The text a caption shows, without its access key's marks.
-QString Shown(const QString &caption)
-{
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption.at(i);
-    }
-    return shown;
-}
-
 // The caption broken into lines that fit `width`: between any two pieces of Japanese text, at
 // the last blank of a line when it has one.
 QString WrapCaption(const QString &caption, const QFontMetrics &metrics, int width)
 {
-    if (width <= 0 || metrics.horizontalAdvance(Shown(caption)) <= width) {
+    if (width <= 0 || metrics.horizontalAdvance(CaptionAsShown(caption)) <= width) {
         return caption;
     }
     QString wrapped;
     QString line;
     for (const QString &piece : Unbreakable(caption)) {
-        if (!line.isEmpty() && metrics.horizontalAdvance(Shown(line + piece)) > width) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(CaptionAsShown(line + piece)) > width) {
             const qsizetype blank = line.lastIndexOf(QLatin1Char(' '));
             if (blank > 0) {
                 wrapped += line.left(blank) + QLatin1Char('\n');

@@ -2,20 +2,15 @@
 // Multi-option control (controls/multi_option/): see type_ahead.h.
 #include "type_ahead.h"
 
+#include "access_key.h"
+
 namespace tavimor {
 namespace {
 
 // A text in the form in which captions and keys are compared.
 QString Folded(const QString &text)
 {
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size()) {
-            ++i;  // an access key's mark ("&&" shows one "&")
-        }
-        shown += text.at(i);
-    }
-    QString folded = shown.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    QString folded = CaptionAsShown(text).normalized(QString::NormalizationForm_KC).toCaseFolded();
     for (QChar &c : folded) {
         if (c.unicode() >= 0x3041 && c.unicode() <= 0x3096) {  // hiragana ぁ ... ゖ
             c = QChar(static_cast<char16_t>(c.unicode() + 0x60));

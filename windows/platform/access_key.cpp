@@ -7,6 +7,18 @@
 
 namespace tavimor {
 
+QString CaptionAsShown(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
 bool ClickOnAccessKey(QAbstractButton *button, QEvent *event)
 {
     if (event->type() != QEvent::Shortcut) {

@@ -6,10 +6,16 @@
 // Platform layer (windows/platform/), below the controls and the windows.
 #pragma once
 
+#include <QString>
+
 class QAbstractButton;
 class QEvent;
 
 namespace tavimor {
+
+// A caption as its button shows it: without the "&" that marks its access key ("&&" shows one
+// "&").
+QString CaptionAsShown(const QString &caption);
 
 // For a button's event handler: clicks `button` when `event` is its own access key, unless the
 // key is shared with another widget (then Qt's way holds: the key moves the focus). True when

@@ -80,7 +80,7 @@ QString FocusSpeech(QAccessibleInterface *face)
     QStringList words;
     const QString name = face->text(QAccessible::Name);
     if (!name.isEmpty()) {
-        words << QString(name).remove(QLatin1Char('&'));
+        words << name;  // as Qt's interfaces give it, without the access key's mark
     }
     const QString role = RoleWord(face->role());
     if (!role.isEmpty()) {
