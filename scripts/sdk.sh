@@ -76,18 +76,32 @@ unused=(graphicsview filedialog fontdialog colordialog progressdialog errormessa
 for feature in "${unused[@]}"; do
     options+=("-DFEATURE_$feature=OFF")
 done
-# A cache built with other options is built again.
+# GoogleTest for the test suite, from the source Debian's googletest package installs: in the
+# browser without threads, and with WebAssembly's own exceptions, as the program catches them.
+gtest_options=(-DCMAKE_BUILD_TYPE=Release)
+if [ "$target" = web ]; then
+    gtest_options+=(-Dgtest_disable_pthreads=ON -DCMAKE_CXX_FLAGS=-fwasm-exceptions)
+fi
+# A cache built with other options is built again: Qt and GoogleTest each by their own.
 recipe=$(printf '%s\n' "${options[@]}" | sha256sum | cut -d ' ' -f 1)
+gtest_recipe=$(printf '%s\n' "${gtest_options[@]}" | sha256sum | cut -d ' ' -f 1)
+qt_done=no
 if [ "$(cat "$prefix/.complete" 2> /dev/null)" = "$recipe" ]; then
-    echo "$prefix"
-    exit 0
+    qt_done=yes
+    if [ "$(cat "$prefix/.complete-googletest" 2> /dev/null)" = "$gtest_recipe" ]; then
+        echo "$prefix"
+        exit 0
+    fi
 fi
 if [ "$check" = --check ]; then
     exit 1
 fi
 
 work=$prefix-build
-rm -rf "$work" "$prefix"
+rm -rf "$work"
+if [ "$qt_done" = no ]; then
+    rm -rf "$prefix"
+fi
 mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial" "$work/src"
 # The Qt and GoogleTest builds run with no cross libraries of ours yet.
 export TAVIMOR_WINDOWS_SDK='' TAVIMOR_WEB_SDK=''
@@ -97,8 +111,8 @@ if [ "$target" = web ]; then
     export EMSDK=$prefix/emsdk
     mkdir -p "$EMSDK/root"
     echo "EMSCRIPTEN_ROOT = 'root'" > "$EMSDK/.emscripten"
-    ln -s /usr/bin/emcc /usr/bin/em++ /usr/bin/emar /usr/bin/emranlib "$EMSDK/root/"
-    ln -s /usr/share/emscripten/cmake "$EMSDK/root/cmake"
+    ln -sfn /usr/bin/emcc /usr/bin/em++ /usr/bin/emar /usr/bin/emranlib "$EMSDK/root/"
+    ln -sfn /usr/share/emscripten/cmake "$EMSDK/root/cmake"
     # emcc's optimiser takes Debian's acorn from Node's global modules. emcc is a Python
     # program, run once for every file: Debian's own Python starts it without any shim.
     export NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
@@ -106,43 +120,40 @@ if [ "$target" = web ]; then
 else
     toolchain=$source_tree/cmake/mingw-w64-x86_64.cmake
 fi
-echo "sdk: building Qt $version for $target into $prefix (logs in $work)" >&2
+if [ "$qt_done" = no ]; then
+    echo "sdk: building Qt $version for $target into $prefix (logs in $work)" >&2
 
-# Debian's source of the installed Qt, through a private apt configuration with the deb-src entry
-# of the machine's own Debian release, so the system's sources stay as they are.
-codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-printf 'deb-src http://deb.debian.org/debian %s main\ndeb-src http://deb.debian.org/debian %s-updates main\ndeb-src http://deb.debian.org/debian-security %s-security main\n' \
-    "$codename" "$codename" "$codename" > "$work/apt/sources.list"
-apt_private=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=-"
-    -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::Archives=$work/apt/archives"
-    -o "Debug::NoLocking=1" -o "APT::Sandbox::User=root")
-apt-get "${apt_private[@]}" update > "$work/apt.log" 2>&1
-(cd "$work/src" && apt-get "${apt_private[@]}" source "qt6-base=$debian_version") \
-    >> "$work/apt.log" 2>&1
-qtsrc=$(find "$work/src" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    # Debian's source of the installed Qt, through a private apt configuration with the deb-src
+    # entry of the machine's own Debian release, so the system's sources stay as they are.
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    printf 'deb-src http://deb.debian.org/debian %s main\ndeb-src http://deb.debian.org/debian %s-updates main\ndeb-src http://deb.debian.org/debian-security %s-security main\n' \
+        "$codename" "$codename" "$codename" > "$work/apt/sources.list"
+    apt_private=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=-"
+        -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::Archives=$work/apt/archives"
+        -o "Debug::NoLocking=1" -o "APT::Sandbox::User=root")
+    apt-get "${apt_private[@]}" update > "$work/apt.log" 2>&1
+    (cd "$work/src" && apt-get "${apt_private[@]}" source "qt6-base=$debian_version") \
+        >> "$work/apt.log" 2>&1
+    qtsrc=$(find "$work/src" -maxdepth 1 -mindepth 1 -type d -name 'qt6-base-*' | head -n 1)
 
-cmake -G Ninja -S "$qtsrc" -B "$work/qt" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" > "$work/qt-configure.log" 2>&1
-cmake --build "$work/qt" -j "$(nproc)" > "$work/qt-build.log" 2>&1
-cmake --install "$work/qt" > "$work/qt-install.log" 2>&1
-# Qt's licence texts (its own and those of the libraries it bundles), which the program's
-# packages carry.
-mkdir -p "$prefix/licenses"
-cp "$qtsrc"/LICENSES/*.txt "$prefix/licenses/"
-rm -f "$prefix"/licenses/LicenseRef-Qt-Commercial.txt
-
-# GoogleTest for the test suite, from the source Debian's googletest package installs (without
-# threads in the browser).
-gtest_threads=()
-if [ "$target" = web ]; then
-    gtest_threads=(-Dgtest_disable_pthreads=ON)
+    cmake -G Ninja -S "$qtsrc" -B "$work/qt" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" > "$work/qt-configure.log" 2>&1
+    cmake --build "$work/qt" -j "$(nproc)" > "$work/qt-build.log" 2>&1
+    cmake --install "$work/qt" > "$work/qt-install.log" 2>&1
+    # Qt's licence texts (its own and those of the libraries it bundles), which the program's
+    # packages carry.
+    mkdir -p "$prefix/licenses"
+    cp "$qtsrc"/LICENSES/*.txt "$prefix/licenses/"
+    rm -f "$prefix"/licenses/LicenseRef-Qt-Commercial.txt
+    echo "$recipe" > "$prefix/.complete"
 fi
+
+echo "sdk: building GoogleTest for $target into $prefix (logs in $work)" >&2
 cmake -G Ninja -S /usr/src/googletest -B "$work/googletest" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "${gtest_threads[@]}" \
-    > "$work/googletest.log" 2>&1
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${gtest_options[@]}" > "$work/googletest.log" 2>&1
 cmake --build "$work/googletest" -j "$(nproc)" >> "$work/googletest.log" 2>&1
 cmake --install "$work/googletest" >> "$work/googletest.log" 2>&1
+echo "$gtest_recipe" > "$prefix/.complete-googletest"
 
-echo "$recipe" > "$prefix/.complete"
 rm -rf "$work"
 echo "$prefix"

@@ -44,14 +44,16 @@ private:
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // exec() leaves main through a JavaScript exception, and the page's event loop goes on:
+    // the application and its window outlive main, as the program's do.
+    new QApplication(argc, argv);
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Regular.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TavimorSansJP-Bold.ttf"));
     QFont font(QStringLiteral("Tavimor Sans JP"));
     font.setPointSize(9);
     QApplication::setFont(font);
 
-    QWidget window;
+    auto &window = *new QWidget;
     window.setWindowTitle(QStringLiteral("Tavimor ver.1.00"));
     window.setFixedSize(floor_layout::kWidth, floor_layout::kHeight);
     std::vector<QWidget *> made;
