@@ -270,15 +270,30 @@ def check(condition, what):
 
 
 def serve(directory):
+    """The folder on 127.0.0.1. The server's `replaced` maps a file's name to other contents
+    served in its place (a newer version of a file, say)."""
     class Quiet(http.server.SimpleHTTPRequestHandler):
         extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map,
                               **{".wasm": "application/wasm"})
+        replaced = {}
+
+        def do_GET(self):
+            contents = self.replaced.get(self.path.split("?")[0].lstrip("/"))
+            if contents is None:
+                return super().do_GET()
+            self.send_response(200)
+            self.send_header("Content-Type", self.guess_type(self.path))
+            self.send_header("Content-Length", str(len(contents)))
+            self.end_headers()
+            self.wfile.write(contents)
+            return None
 
         def log_message(self, *args):
             pass
 
     handler = functools.partial(Quiet, directory=directory)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server.replaced = Quiet.replaced
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -344,8 +359,8 @@ def touch_only(browser, page):
           f"what is typed there goes through the box's key filter ({before!r} became {after!r})")
 
 
-def offline(browser, page, url):
-    """Installable, and back with the network off."""
+def offline(browser, page, url, server, build_dir):
+    """Installable, back with the network off, and replaced by a newer version."""
     errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
     check(errors == [], f"Chromium finds the page installable ({errors})")
     check(browser.evaluate("navigator.serviceWorker.ready.then(r => !!r.active)", wait=True),
@@ -361,6 +376,21 @@ def offline(browser, page, url):
         browser.send("Network.emulateNetworkConditions", {"offline": False, "latency": 0,
                                                           "downloadThroughput": -1,
                                                           "uploadThroughput": -1})
+    # A newer version of the page: its worker has a cache of another name. The next visit takes
+    # it up, and the older cache is gone.
+    kept = browser.evaluate("caches.keys()", wait=True)
+    check(len(kept) == 1 and kept[0].startswith("tavimor-"), f"the page's files are kept in one cache ({kept})")
+    with open(os.path.join(build_dir, "sw.js"), "rb") as f:
+        worker = f.read()
+    newer = kept[0] + "-newer"
+    server.replaced["sw.js"] = worker.replace(kept[0].encode(), newer.encode())
+    load(browser, page, url)
+    deadline = time.monotonic() + 20
+    while (now := browser.evaluate("caches.keys()", wait=True)) != [newer]:
+        if time.monotonic() > deadline:
+            raise Failure(f"the newer version's cache did not replace {kept} ({now})")
+        time.sleep(0.2)
+    check(True, f"the next visit after a newer version keeps only the newer cache ({now})")
 
 
 def run(build_dir, screenshot):
@@ -525,7 +555,7 @@ def run(build_dir, screenshot):
         check(not browser.exceptions(), "no exception on the page")
 
         screens(browser, page, url)
-        offline(browser, page, url)
+        offline(browser, page, url, server, build_dir)
     except Failure as failure:
         print("FAILED:", failure)
         for line in browser.console()[-20:]:
