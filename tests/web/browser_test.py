@@ -359,6 +359,41 @@ def touch_only(browser, page):
           f"what is typed there goes through the box's key filter ({before!r} became {after!r})")
 
 
+def slow_download(browser, page, url):
+    """Over a slow network the loading line counts the download, and goes when the drill shows."""
+    browser.send("Network.enable")
+    browser.send("Network.setCacheDisabled", {"cacheDisabled": True})
+    browser.send("Network.setBypassServiceWorker", {"bypass": True})
+    browser.send("Network.emulateNetworkConditions", {"offline": False, "latency": 100,
+                                                      "downloadThroughput": 2_000_000,
+                                                      "uploadThroughput": -1})
+    lines = []
+    try:
+        browser.send("Page.navigate", {"url": "about:blank"})
+        browser.send("Page.navigate", {"url": url})
+        deadline = time.monotonic() + 60
+        while not page.windows():
+            if time.monotonic() > deadline:
+                raise Failure(f"the slow download did not end (the loading line said {lines})")
+            line = browser.evaluate("(n => n && !n.hidden ? n.querySelector('#status').textContent"
+                                    " : '')(document.getElementById('loading'))")
+            if line and line not in lines:
+                lines.append(line)
+            time.sleep(0.1)
+    finally:
+        browser.send("Network.emulateNetworkConditions", {"offline": False, "latency": 0,
+                                                          "downloadThroughput": -1,
+                                                          "uploadThroughput": -1})
+        browser.send("Network.setBypassServiceWorker", {"bypass": False})
+        browser.send("Network.setCacheDisabled", {"cacheDisabled": False})
+    counts = [line for line in lines if line.startswith("ダウンロード中 ") and line.endswith(" %")]
+    check(len(counts) >= 3, "over a slow network the loading line counts the download (" +
+          (f"{counts[0]} ... {counts[-1]}, {len(counts)} lines)" if counts else f"{lines})"))
+    page.wait_for("the main window", lambda ws: Page.window(ws, "Tavimor ver."), 30)
+    check(browser.evaluate("document.getElementById('loading').hidden"),
+          "the loading line goes when the drill shows")
+
+
 def offline(browser, page, url, server, build_dir):
     """Installable, back with the network off, and replaced by a newer version."""
     errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
@@ -555,6 +590,7 @@ def run(build_dir, screenshot):
         check(not browser.exceptions(), "no exception on the page")
 
         screens(browser, page, url)
+        slow_download(browser, page, url)
         offline(browser, page, url, server, build_dir)
     except Failure as failure:
         print("FAILED:", failure)

@@ -36,12 +36,17 @@ bool PrepareDesktopServices()
     // until the helper has finished.
     bool installed = false;
     std::thread fonts;
+#ifdef Q_OS_WASM
+    // The browser's program has no threads.
+    installed = InstallProgramFonts();
+#else
     try {
         fonts = std::thread([&installed] { installed = InstallProgramFonts(); });
     } catch (const std::system_error &) {
         // No thread to be had: one after the other, then.
         installed = InstallProgramFonts();
     }
+#endif
     // Asking whether assistive technology listens makes the platform connect to it now rather
     // than at the first widget text.
     QAccessible::isActive();

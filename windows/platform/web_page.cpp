@@ -23,13 +23,16 @@
 #include <QWidget>
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 extern "C" const char *tavimor_describe();
 extern "C" void tavimor_type(int code);
 extern "C" void tavimor_touch_cancelled();
 
-// The page's side: its function for the end of the program, the reading of the windows, and the
-// functions by which the page hands the program a touch screen's keys and cancelled touches.
+// The page's side: its functions for the program's first frame and its end, the reading of the
+// windows, and the functions by which the page hands the program a touch screen's keys and
+// cancelled touches.
 EM_JS(void, TellPageEnded, (), {
     if (typeof window.tavimorEnded == "function") {
         window.tavimorEnded();
@@ -40,7 +43,14 @@ EM_JS(void, TellPageWantsKeys, (bool wanted), {
         window.tavimorWantsKeys(wanted);
     }
 });
-EM_JS(void, NoteFirstFrame, (), { window.firstFrameAt = performance.now(); });
+// The first frame: its time, which the start benchmark reads, and the page's cue to take the keys
+// and do what it left until the program shows.
+EM_JS(void, NoteFirstFrame, (), {
+    window.firstFrameAt = performance.now();
+    if (typeof window.tavimorShown == "function") {
+        window.tavimorShown();
+    }
+});
 EM_JS(void, GivePageDescribe, (), {
     window.tavimorDescribe = function()
     {
@@ -145,6 +155,19 @@ void Centre(QWidget *window)
         Qt::QueuedConnection);
 }
 
+// What waits for the first frame, and whether it has come.
+std::vector<std::function<void()>> g_afterFirstFrame;
+bool g_firstFrameShown = false;
+
+void FirstFrameShown()
+{
+    g_firstFrameShown = true;
+    NoteFirstFrame();
+    for (const std::function<void()> &job : std::exchange(g_afterFirstFrame, {})) {
+        job();
+    }
+}
+
 // Keeps windows of fixed size at their size (see IsFixedWindow), and notes the first frame.
 class FixedWindows final : public QObject {
 public:
@@ -153,11 +176,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // The time of the first frame, which the start benchmark reads (window.firstFrameAt).
+        // The first frame, told to the page once it is on the screen.
         if (event->type() == QEvent::Paint && !m_painted && watched->isWidgetType() &&
             static_cast<QWidget *>(watched)->isWindow()) {
             m_painted = true;
-            QTimer::singleShot(0, [] { NoteFirstFrame(); });
+            QTimer::singleShot(0, [] { FirstFrameShown(); });
         }
         // Before the window is shown: it is shown, then, at its own size and place.
         if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
@@ -175,6 +198,15 @@ private:
 };
 
 }  // namespace
+
+void AfterFirstFrame(std::function<void()> job)
+{
+    if (g_firstFrameShown) {
+        job();
+    } else {
+        g_afterFirstFrame.push_back(std::move(job));
+    }
+}
 
 void ConnectToPage()
 {
@@ -246,6 +278,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *tavimor_describe()
 namespace tavimor {
 
 void ConnectToPage() {}
+
+void AfterFirstFrame(std::function<void()> job)
+{
+    job();
+}
 
 }  // namespace tavimor
 

@@ -11,8 +11,9 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
+
+#include "web_page.h"
 
 // The page's side: a live region's text, cleared first so that a message said twice is heard
 // twice.
@@ -162,9 +163,10 @@ void SpeakToPage()
     QAccessible::installUpdateHandler(&Heard);
     // Qt sends its accessibility events only while the platform's accessibility is active, as a
     // desktop's bridge makes it when a screen reader runs; the page's live regions are that
-    // reader here. Made active once the event loop runs, so that the windows' making costs the
-    // page's start nothing; the focus as it is then is spoken at once.
-    QTimer::singleShot(0, qApp, [] {
+    // reader here. Made active once the first window is on the screen, so that the windows'
+    // making and first painting cost the page's start nothing; the focus as it is then is spoken
+    // at once.
+    AfterFirstFrame([] {
         if (QPlatformAccessibility *platform =
                 QGuiApplicationPrivate::platformIntegration()->accessibility()) {
             platform->setActive(true);
