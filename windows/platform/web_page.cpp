@@ -275,13 +275,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *tavimor_describe()
 
 #else
 
+#include <utility>
+
 namespace tavimor {
 
 void ConnectToPage() {}
 
 void AfterFirstFrame(std::function<void()> job)
 {
-    job();
+    const std::function<void()> now = std::move(job);
+    now();
 }
 
 }  // namespace tavimor
